@@ -1,0 +1,66 @@
+#include "ui/credits_window/credits.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+credits::credits(QWidget *parent)
+    : QWidget(parent)
+    , picture(QStringLiteral(":/credits.svg"))
+    , Timer1(new QTimer(this))
+{
+    setWindowTitle(QStringLiteral("program by Ferrowby"));
+    setFixedSize(595, 520);
+    // No control here can take the focus, so the window takes it itself.
+    setFocusPolicy(Qt::StrongFocus);
+
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(5000);
+    connect(Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
+    Timer1->start();
+}
+
+void credits::paintEvent(QPaintEvent *)
+{
+    // At its own size from the top-left corner: the window cuts it off, it is never shrunk.
+    QPainter painter(this);
+    picture.render(&painter, QRectF(QPointF(0, 0), picture.defaultSize()));
+}
+
+void credits::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rect().contains(event->position().toPoint()))
+        Form_Click();
+}
+
+void credits::keyPressEvent(QKeyEvent *)
+{
+    Form_KeyDown();
+}
+
+// Tab must end the program like any other key, not look for a next control.
+bool credits::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+void credits::Form_Click()
+{
+    endProgram();
+}
+
+void credits::Form_KeyDown()
+{
+    endProgram();
+}
+
+void credits::Timer1_Timer()
+{
+    endProgram();
+}
+
+void credits::endProgram()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,150 @@
+#include "ui/main_window/velmarin.h"
+
+#include "calc/date_difference.h"
+#include "ui/credits_window/credits.h"
+#include "ui/main_window/locale_date_order.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <tuple>
+
+namespace {
+
+// The window was designed in twips; at 96 dots per inch 15 twips make a pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+// Every label sits 240 twips above its box; all share one column.
+std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int labelTop, const char *heading, const char *initial)
+{
+    auto *label = new QLabel(QString::fromLatin1(heading), window);
+    label->setGeometry(px(240), px(labelTop), px(3015), px(255));
+    // Created after its label so that it overlaps the label's lower edge, not the other way round.
+    auto *box = new QLineEdit(QString::fromLatin1(initial), window);
+    box->setGeometry(px(240), px(labelTop + 240), px(3015), px(375));
+    label->setBuddy(box); // names the box for screen readers
+    return {label, box};
+}
+
+// Return, keypad Enter and Ctrl+M all type a carriage return.
+bool typesCarriageReturn(const QKeyEvent &key)
+{
+    const auto modifiers = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return modifiers == Qt::NoModifier;
+    return (key.key() == Qt::Key_M && modifiers == Qt::ControlModifier) || key.text() == QLatin1String("\r");
+}
+
+} // namespace
+
+velmarin::velmarin(QWidget *parent)
+    : QWidget(parent)
+    , order(localeDateOrder(QLocale()))
+{
+    setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
+    setFixedSize(px(3495), px(5220));
+
+    std::tie(Label1, Text1) = placePair(this, 120, "ENTER A DATE", "enter a date");
+    std::tie(Label2, Text2) = placePair(this, 840, "ENTER A DATE", "ENTER A DATE");
+    std::tie(Label3, Text3) = placePair(this, 1800, "DAYS DIFFERENCE", "days difference");
+    std::tie(Label4, Text4) = placePair(this, 2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE");
+    std::tie(Label5, Text5) = placePair(this, 3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE");
+    std::tie(Label6, Text6) = placePair(this, 4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE");
+
+    // Both date boxes carry the same heading; this tells them apart when heard.
+    Text1->setAccessibleDescription(tr("first date"));
+    Text2->setAccessibleDescription(tr("second date"));
+    // Results stay focusable and selectable, so they can be copied and read aloud.
+    for (QLineEdit *result : {Text3, Text4, Text5, Text6})
+        result->setReadOnly(true);
+
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
+    Text1->setFocus();
+}
+
+bool velmarin::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (watched == Text1)
+            return Text1_KeyPress(key);
+        if (watched == Text2)
+            return Text2_KeyPress(key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool velmarin::Text1_KeyPress(const QKeyEvent &key)
+{
+    return dateBoxKeyPress(key, Text2);
+}
+
+bool velmarin::Text2_KeyPress(const QKeyEvent &key)
+{
+    return dateBoxKeyPress(key, Text1);
+}
+
+// Enter calculates when both boxes hold dates and always moves to the other box;
+// it never reaches the box itself. Returns whether the key was swallowed.
+bool velmarin::dateBoxKeyPress(const QKeyEvent &key, QLineEdit *other)
+{
+    if (!typesCarriageReturn(key))
+        return false;
+    const bool secondIsDate = dateIn(*Text2).has_value();
+    const bool firstIsDate = dateIn(*Text1).has_value();
+    if (secondIsDate && firstIsDate)
+        difference();
+    other->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+std::optional<calc::civil_date> velmarin::dateIn(const QLineEdit &box) const
+{
+    return calc::recognize_date(box.text().toStdString(), order);
+}
+
+void velmarin::difference()
+{
+    const auto first = dateIn(*Text1);
+    const auto second = dateIn(*Text2);
+    if (!first || !second)
+        return; // nothing sensible to show; the results keep what they had
+    const auto texts = calc::format_differences(calc::date_difference(*first, *second));
+    Text3->setText(QString::fromStdString(texts.days));
+    Text4->setText(QString::fromStdString(texts.weeks));
+    Text5->setText(QString::fromStdString(texts.months));
+    Text6->setText(QString::fromStdString(texts.years));
+}
+
+void velmarin::closeEvent(QCloseEvent *event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// Every way of closing the window comes through here. Returns whether to close.
+bool velmarin::Form_Unload()
+{
+    QMessageBox question(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                         tr("Do you want to quit this program"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    question.setEscapeButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return false;
+
+    auto *ending = new credits; // no owner: it outlives this window
+    ending->setAttribute(Qt::WA_DeleteOnClose);
+    ending->show();
+    return true;
+}
