@@ -22,12 +22,15 @@ constexpr int px(int twips)
 }
 
 // Every label sits 240 twips above its box; all share one column.
-std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int labelTop, const char *heading, const char *initial)
+std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n, int labelTop, const char *heading,
+                                           const char *initial)
 {
     auto *label = new QLabel(QString::fromLatin1(heading), window);
+    label->setObjectName(QStringLiteral("Label%1").arg(n));
     label->setGeometry(px(240), px(labelTop), px(3015), px(255));
     // Created after its label so that it overlaps the label's lower edge, not the other way round.
     auto *box = new QLineEdit(QString::fromLatin1(initial), window);
+    box->setObjectName(QStringLiteral("Text%1").arg(n));
     box->setGeometry(px(240), px(labelTop + 240), px(3015), px(375));
     label->setBuddy(box); // names the box for screen readers
     return {label, box};
@@ -51,12 +54,12 @@ velmarin::velmarin(QWidget *parent)
     setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
     setFixedSize(px(3495), px(5220));
 
-    std::tie(Label1, Text1) = placePair(this, 120, "ENTER A DATE", "enter a date");
-    std::tie(Label2, Text2) = placePair(this, 840, "ENTER A DATE", "ENTER A DATE");
-    std::tie(Label3, Text3) = placePair(this, 1800, "DAYS DIFFERENCE", "days difference");
-    std::tie(Label4, Text4) = placePair(this, 2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE");
-    std::tie(Label5, Text5) = placePair(this, 3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE");
-    std::tie(Label6, Text6) = placePair(this, 4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE");
+    std::tie(Label1, Text1) = placePair(this, 1, 120, "ENTER A DATE", "enter a date");
+    std::tie(Label2, Text2) = placePair(this, 2, 840, "ENTER A DATE", "ENTER A DATE");
+    std::tie(Label3, Text3) = placePair(this, 3, 1800, "DAYS DIFFERENCE", "days difference");
+    std::tie(Label4, Text4) = placePair(this, 4, 2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE");
+    std::tie(Label5, Text5) = placePair(this, 5, 3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE");
+    std::tie(Label6, Text6) = placePair(this, 6, 4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE");
 
     // Both date boxes carry the same heading; this tells them apart when heard.
     Text1->setAccessibleDescription(tr("first date"));

@@ -1,0 +1,109 @@
+#include "ui/credits_window/credits.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// Runs the application's event loop until the credits window ends it, or a
+// watchdog does. Returns the exit code.
+int runUntilEnded(credits &window, std::function<void()> userAction)
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(8000);
+    QTimer::singleShot(0, &window, userAction);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class CreditsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void looksAsDesigned()
+    {
+        credits window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), "program by Ferrowby");
+        QCOMPARE(window.size(), QSize(595, 520));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(window.findChildren<QWidget *>().isEmpty());
+        QCOMPARE(window.focusPolicy(), Qt::StrongFocus);
+    }
+
+    void picturePaintedAtItsOwnSizeAndCutOff()
+    {
+        credits window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage shown = window.grab().toImage();
+        QSvgRenderer picture(QStringLiteral(":/credits.svg"));
+        QCOMPARE(picture.defaultSize(), QSize(932, 899));
+        QImage whole(picture.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+        whole.fill(window.palette().window().color());
+        QPainter painter(&whole);
+        picture.render(&painter);
+        painter.end();
+        const QImage visiblePart = whole.copy(0, 0, 595, 520).convertToFormat(shown.format());
+        // Equal but for anti-aliasing where the window's edge cuts the picture.
+        int worst = 0;
+        for (int y = 0; y < visiblePart.height(); ++y) {
+            for (int x = 0; x < visiblePart.width(); ++x) {
+                const QColor a = shown.pixelColor(x, y), b = visiblePart.pixelColor(x, y);
+                worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                  std::abs(a.blue() - b.blue())});
+            }
+        }
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
+    }
+
+    void endsTheProgram_data()
+    {
+        QTest::addColumn<std::function<void(credits &)>>("action");
+        QTest::addColumn<qint64>("noSoonerThan");
+        QTest::addColumn<qint64>("noLaterThan");
+
+        auto key = [](Qt::Key k) { return [k](credits &w) { QTest::keyPress(&w, k); }; };
+        QTest::newRow("a click") << std::function<void(credits &)>(
+            [](credits &w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(500, 400)); })
+                                 << qint64(0) << qint64(2000);
+        QTest::newRow("Shift alone") << std::function<void(credits &)>(key(Qt::Key_Shift)) << qint64(0) << qint64(2000);
+        QTest::newRow("an arrow") << std::function<void(credits &)>(key(Qt::Key_Left)) << qint64(0) << qint64(2000);
+        QTest::newRow("F1") << std::function<void(credits &)>(key(Qt::Key_F1)) << qint64(0) << qint64(2000);
+        QTest::newRow("Tab") << std::function<void(credits &)>(key(Qt::Key_Tab)) << qint64(0) << qint64(2000);
+        QTest::newRow("closing it") << std::function<void(credits &)>([](credits &w) { w.close(); })
+                                    << qint64(0) << qint64(2000);
+        QTest::newRow("nothing: the timer") << std::function<void(credits &)>([](credits &) {})
+                                            << qint64(4900) << qint64(7000);
+    }
+
+    void endsTheProgram()
+    {
+        QFETCH(std::function<void(credits &)>, action);
+        QFETCH(qint64, noSoonerThan);
+        QFETCH(qint64, noLaterThan);
+        QElapsedTimer clock;
+        clock.start();
+        credits window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(runUntilEnded(window, [&window, action] { action(window); }), 0);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= noSoonerThan && elapsed <= noLaterThan, qPrintable(QString::number(elapsed)));
+    }
+};
+
+QTEST_MAIN(CreditsWindowTest)
+#include "credits_window_test.moc"

@@ -1,0 +1,249 @@
+#include "ui/main_window/locale_date_order.h"
+#include "ui/main_window/velmarin.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(calc::date_order)
+
+namespace {
+
+const QStringList initialTexts{"enter a date", "ENTER A DATE", "days difference",
+                               "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"};
+
+QLineEdit *box(QWidget &window, int n)
+{
+    return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n));
+}
+
+QStringList results(QWidget &window)
+{
+    return {box(window, 3)->text(), box(window, 4)->text(), box(window, 5)->text(), box(window, 6)->text()};
+}
+
+// Replaces a box's text the way a person does: select everything, then type.
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Key)
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<velmarin> window;
+
+    void open()
+    {
+        window = std::make_unique<velmarin>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c()); // whatever the machine's locale
+        open();
+    }
+    void cleanup() { window.reset(); }
+
+    void startsAsDesigned()
+    {
+        QCOMPARE(window->windowTitle(), "DATE DIFFERENCE");
+        QCOMPARE(window->size(), QSize(233, 348));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const QStringList headings{"ENTER A DATE", "ENTER A DATE", "DAYS DIFFERENCE",
+                                   "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"};
+        const int labelTops[] = {8, 56, 120, 176, 232, 288};
+        for (int n = 1; n <= 6; ++n) {
+            auto *label = window->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
+            QVERIFY(label);
+            QCOMPARE(label->text(), headings[n - 1]);
+            QCOMPARE(label->geometry(), QRect(16, labelTops[n - 1], 201, 17));
+            QCOMPARE(label->buddy(), box(*window, n));
+            QCOMPARE(box(*window, n)->text(), initialTexts[n - 1]);
+            QCOMPARE(box(*window, n)->geometry(), QRect(16, labelTops[n - 1] + 16, 201, 25));
+            QCOMPARE(box(*window, n)->isReadOnly(), n > 2);
+        }
+        QCOMPARE(box(*window, 1)->accessibleDescription(), "first date");
+        QCOMPARE(box(*window, 2)->accessibleDescription(), "second date");
+        QCOMPARE(QApplication::focusWidget(), box(*window, 1));
+    }
+
+    void tabVisitsTheSixBoxesInOrder()
+    {
+        for (int n : {2, 3, 4, 5, 6, 1}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), box(*window, n));
+        }
+        QCOMPARE(results(*window), initialTexts.mid(2));
+    }
+
+    void enterInADateBox_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("pressedIn");
+        QTest::addColumn<Key>("key");
+        QTest::addColumn<QStringList>("expected");
+
+        const Key enter{Qt::Key_Return, Qt::NoModifier};
+        const QStringList unchanged = initialTexts.mid(2);
+        QTest::newRow("initial texts: nothing calculated") << "enter a date" << "ENTER A DATE" << 1 << enter << unchanged;
+        QTest::newRow("initial texts, from the second box") << "enter a date" << "ENTER A DATE" << 2 << enter << unchanged;
+        QTest::newRow("only the first is a date") << "15 January 2004" << "ENTER A DATE" << 1 << enter << unchanged;
+        QTest::newRow("only the second is a date") << "enter a date" << "20 March 2004" << 2 << enter << unchanged;
+        QTest::newRow("two dates, Enter in the second box")
+            << "15 January 2004" << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"};
+        QTest::newRow("keypad Enter")
+            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_Enter, Qt::KeypadModifier} << QStringList{"65", "9", "2", "0"};
+        QTest::newRow("Ctrl+M")
+            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_M, Qt::ControlModifier} << QStringList{"65", "9", "2", "0"};
+        QTest::newRow("later to earlier: weeks negative")
+            << "20 March 2004" << "15 January 2004" << 1 << enter << QStringList{"65", "-9", "2", "0"};
+        QTest::newRow("31st against 1st is one month")
+            << "31 January 2004" << "1 March 2004" << 1 << enter << QStringList{"30", "4", "1", "0"};
+        QTest::newRow("a day short of a year")
+            << "1 January 2004" << "31 December 2004" << 1 << enter << QStringList{"365", "52", "12", "0"};
+        QTest::newRow("a year across a leap day")
+            << "1 March 2003" << "1 March 2004" << 1 << enter << QStringList{"366", "52", "12", "1"};
+        QTest::newRow("the same date") << "10 June 2004" << "10 June 2004" << 1 << enter << QStringList{"0", "0", "0", "0"};
+        QTest::newRow("ISO dates") << "2004-01-15" << "2004-03-20" << 1 << enter << QStringList{"65", "9", "2", "0"};
+    }
+
+    void enterInADateBox()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, pressedIn);
+        QFETCH(Key, key);
+        QFETCH(QStringList, expected);
+
+        typeInto(box(*window, 1), first);
+        typeInto(box(*window, 2), second);
+        box(*window, pressedIn)->setFocus();
+        QTest::keyClick(box(*window, pressedIn), key.key, key.modifiers);
+
+        QCOMPARE(results(*window), expected);
+        QCOMPARE(QApplication::focusWidget(), box(*window, 3 - pressedIn));
+        // The key itself never lands in a box.
+        QCOMPARE(box(*window, 1)->text(), first);
+        QCOMPARE(box(*window, 2)->text(), second);
+    }
+
+    void enterBackAndForthRecalculates()
+    {
+        typeInto(box(*window, 1), "15 January 2004");
+        typeInto(box(*window, 2), "20 March 2004");
+        QTest::keyClick(box(*window, 1), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), box(*window, 2));
+        box(*window, 3)->setText("stale");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
+        QCOMPARE(QApplication::focusWidget(), box(*window, 1));
+    }
+
+    void onlyACarriageReturnCalculates_data()
+    {
+        QTest::addColumn<Key>("key");
+        QTest::newRow("Tab") << Key{Qt::Key_Tab, Qt::NoModifier};
+        QTest::newRow("Space") << Key{Qt::Key_Space, Qt::NoModifier};
+        QTest::newRow("Ctrl+J, a line feed") << Key{Qt::Key_J, Qt::ControlModifier};
+        QTest::newRow("Alt+Return") << Key{Qt::Key_Return, Qt::AltModifier};
+    }
+
+    void onlyACarriageReturnCalculates()
+    {
+        QFETCH(Key, key);
+        typeInto(box(*window, 1), "15 January 2004");
+        typeInto(box(*window, 2), "20 March 2004");
+        QTest::keyClick(box(*window, 2), key.key, key.modifiers);
+        QCOMPARE(results(*window), initialTexts.mid(2));
+    }
+
+    void editingKeepsTheLastResults()
+    {
+        typeInto(box(*window, 1), "15 January 2004");
+        typeInto(box(*window, 2), "20 March 2004");
+        QTest::keyClick(box(*window, 2), Qt::Key_Return);
+        typeInto(box(*window, 1), "1 January 2004");
+        QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
+        typeInto(box(*window, 2), "not a date");
+        QTest::keyClick(box(*window, 2), Qt::Key_Return);
+        QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
+    }
+
+    void differenceWithoutTwoDatesChangesNothing()
+    {
+        typeInto(box(*window, 1), "15 January 2004");
+        window->difference();
+        QCOMPARE(results(*window), initialTexts.mid(2));
+    }
+
+    void numericDatesFollowTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("en_US reads month first") << "en_US" << "1/15/2004" << "3/20/2004" << "65";
+        QTest::newRow("C counts as en_US") << "C" << "01/02/2004" << "01/03/2004" << "1";
+        QTest::newRow("en_GB reads day first") << "en_GB" << "01/02/2004" << "01/03/2004" << "29";
+        QTest::newRow("de_DE reads day first") << "de_DE" << "15.01.2004" << "20.03.2004" << "65";
+        QTest::newRow("ja_JP reads year first") << "ja_JP" << "04/01/15" << "04/03/20" << "65";
+        QTest::newRow("month names anywhere") << "de_DE" << "15 January 2004" << "March 20, 2004" << "65";
+    }
+
+    void numericDatesFollowTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, days);
+        QLocale::setDefault(QLocale(locale));
+        open();
+        typeInto(box(*window, 1), first);
+        typeInto(box(*window, 2), second);
+        QTest::keyClick(box(*window, 1), Qt::Key_Return);
+        QCOMPARE(box(*window, 3)->text(), days);
+    }
+
+    void localeDateOrder_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<calc::date_order>("order");
+        QTest::newRow("C") << "C" << calc::date_order::month_day_year;
+        QTest::newRow("en_US") << "en_US" << calc::date_order::month_day_year;
+        QTest::newRow("en_GB") << "en_GB" << calc::date_order::day_month_year;
+        QTest::newRow("de_DE") << "de_DE" << calc::date_order::day_month_year;
+        QTest::newRow("fr_FR") << "fr_FR" << calc::date_order::day_month_year;
+        QTest::newRow("ja_JP") << "ja_JP" << calc::date_order::year_month_day;
+        QTest::newRow("hu_HU") << "hu_HU" << calc::date_order::year_month_day;
+        QTest::newRow("fr_CA") << "fr_CA" << calc::date_order::year_month_day;
+    }
+
+    void localeDateOrder()
+    {
+        QFETCH(QString, locale);
+        QFETCH(calc::date_order, order);
+        QCOMPARE(::localeDateOrder(QLocale(locale)), order);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
