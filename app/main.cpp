@@ -1,12 +1,16 @@
 #include "ui/main_window/velmarin.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvandel"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANDEL_VERSION));
+    QIcon icon(QStringLiteral(":/orvandel-16.png"));
+    icon.addFile(QStringLiteral(":/orvandel-32.png"));
+    QApplication::setWindowIcon(icon);
 
     auto *window = new velmarin;
     window->setAttribute(Qt::WA_DeleteOnClose);
