@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <tuple>
 
@@ -148,6 +149,8 @@ bool velmarin::Form_Unload()
 
     auto *ending = new credits; // no owner: it outlives this window
     ending->setAttribute(Qt::WA_DeleteOnClose);
+    // Centred on this window's screen: too large to let it fall where a window manager likes.
+    ending->move(screen()->availableGeometry().center() - ending->rect().center());
     ending->show();
     return true;
 }
