@@ -1,0 +1,187 @@
+"""Drives the built program as a person (keys and clicks through X) and a
+screen reader (the AT-SPI tree) would. Needs the desktop of tests/e2e/session."""
+
+import os
+import re
+import subprocess
+import time
+import warnings
+
+import pyatspi
+
+# pyatspi wraps calls that libatspi has since renamed; the old names still work.
+warnings.filterwarnings("ignore", category=DeprecationWarning, message=r"Atspi\.")
+
+MAIN_CAPTION = "DATE DIFFERENCE"
+CREDITS_CAPTION = "program by Ferrowby"
+QUESTION = "Do you want to quit this program"
+
+
+def wait_until(condition, what, timeout=10.0, interval=0.05):
+    """Returns condition()'s first truthy value; fails after timeout seconds.
+    Errors while waiting count as "not yet": windows come and go meanwhile."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            value = condition()
+            if value:
+                return value
+        except Exception as error:  # noqa: BLE001 - retried until the deadline
+            last_error = error
+        if time.monotonic() >= deadline:
+            detail = f" (last error: {last_error!r})" if last_error else ""
+            raise AssertionError(f"timed out after {timeout} s waiting for {what}{detail}")
+        time.sleep(interval)
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+def key(*keys):
+    run("xdotool", "key", "--clearmodifiers", *keys)
+
+
+def type_text(text):
+    run("xdotool", "type", "--clearmodifiers", "--delay", "15", text)
+
+
+def active_window():
+    result = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True)
+    return int(result.stdout) if result.returncode == 0 else None
+
+
+def window_size(window):
+    """Client area (without the frame) as (width, height), from xwininfo."""
+    info = run("xwininfo", "-id", str(window))
+    return (int(re.search(r"Width: (\d+)", info).group(1)),
+            int(re.search(r"Height: (\d+)", info).group(1)))
+
+
+def is_viewable(window):
+    result = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True)
+    return result.returncode == 0 and "IsViewable" in result.stdout
+
+
+def states(accessible):
+    return accessible.getState()
+
+
+def has_state(accessible, state):
+    return states(accessible).contains(state)
+
+
+def text_of(accessible):
+    return accessible.queryText().getText(0, -1)
+
+
+def children(accessible):
+    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+
+
+class Program:
+    """One run of the program, started on the session's display."""
+
+    def __init__(self, path, lang="en_US.UTF-8", **extra_env):
+        env = dict(os.environ)
+        for name in ("LC_ALL", "LC_TIME", "LANGUAGE"):
+            env.pop(name, None)
+        env["LANG"] = lang
+        env.update(extra_env)
+        self.process = subprocess.Popen([path], env=env)
+        self.pid = self.process.pid
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+    # --- X windows -------------------------------------------------------
+    def x_window(self, caption):
+        """The visible top-level window of this process with that caption, or None."""
+        result = subprocess.run(
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid),
+             "--name", f"^{re.escape(caption)}$"],
+            capture_output=True, text=True)
+        found = result.stdout.split()
+        return int(found[0]) if found else None
+
+    def wait_for_x_window(self, caption, timeout=10.0):
+        return wait_until(lambda: self.x_window(caption), f"a window '{caption}'", timeout)
+
+    def wait_until_active(self, caption, timeout=10.0):
+        """The window once the window manager has given it the keyboard."""
+        window = self.wait_for_x_window(caption, timeout)
+        wait_until(lambda: active_window() == window, f"'{caption}' to be active", timeout)
+        return window
+
+    # --- the AT-SPI tree -------------------------------------------------
+    def application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in children(desktop):
+            if app is not None and app.get_process_id() == self.pid:
+                return app
+        return None
+
+    def top_level(self, name, role=None):
+        app = self.application()
+        if app is None:
+            return None
+        for window in children(app):
+            if window.name == name and (role is None or window.getRole() == role):
+                if has_state(window, pyatspi.STATE_SHOWING):
+                    return window
+        return None
+
+    def wait_for_top_level(self, name, role=None, timeout=10.0):
+        return wait_until(lambda: self.top_level(name, role), f"'{name}' in the AT-SPI tree", timeout)
+
+    def boxes(self):
+        """The main window's six text boxes in the order Text1..Text6, found
+        by their accessible names and descriptions."""
+        window = self.wait_for_top_level(MAIN_CAPTION)
+        texts = [c for c in children(window) if c.getRole() == pyatspi.ROLE_TEXT]
+        wanted = [("ENTER A DATE", "first date"), ("ENTER A DATE", "second date"),
+                  ("DAYS DIFFERENCE", None), ("WEEKS DIFFERENCE", None),
+                  ("MONTHS DIFFERENCE", None), ("YEARS DIFFERENCE", None)]
+        found = []
+        for name, description in wanted:
+            matches = [t for t in texts if t.name == name
+                       and (description is None or t.description == description)]
+            assert len(matches) == 1, f"{len(matches)} text boxes named {name!r} ({description})"
+            found.append(matches[0])
+        return found
+
+    def texts(self):
+        return [text_of(box) for box in self.boxes()]
+
+    def focused_box(self):
+        """Index 0..5 of the box the screen reader reports focused, or None."""
+        focused = [i for i, box in enumerate(self.boxes()) if has_state(box, pyatspi.STATE_FOCUSED)]
+        assert len(focused) <= 1, f"several boxes focused: {focused}"
+        return focused[0] if focused else None
+
+    def wait_for_focus(self, index, timeout=10.0):
+        wait_until(lambda: self.focused_box() == index, f"the focus in Text{index + 1}", timeout)
+
+    def start_main_window(self):
+        """Waits until the main window is up, active and readable; returns its X id."""
+        window = self.wait_until_active(MAIN_CAPTION)
+        self.wait_for_focus(0)
+        return window
+
+    def ask_to_close(self, caption=MAIN_CAPTION):
+        run("wmctrl", "-i", "-c", hex(self.wait_for_x_window(caption)))
+
+    def wait_for_question(self):
+        return self.wait_for_top_level("orvandel", pyatspi.ROLE_ALERT)
+
+    def wait_for_exit(self, timeout):
+        """The exit status and the monotonic time at which the exit was seen."""
+        status = self.process.wait(timeout)
+        return status, time.monotonic()

@@ -1,0 +1,122 @@
+"""Closing the program: the question, the credits window and the exit.
+Usage (inside tests/e2e/session): /usr/bin/python3 test_leaving.py PROGRAM"""
+
+import sys
+import time
+import unittest
+
+import pyatspi
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from desktop import (CREDITS_CAPTION, MAIN_CAPTION, QUESTION, Program, children, has_state,
+                     is_viewable, key, run, type_text, wait_until, window_size)
+
+PROGRAM = None
+
+
+def click_accessible(accessible):
+    """A mouse click in the middle of what the screen reader shows."""
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    run("xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
+
+
+def press_button(accessible):
+    """Presses the button the way a screen reader does, through its action."""
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press"))
+
+
+class Leaving(unittest.TestCase):
+    def start(self):
+        program = Program(PROGRAM)
+        self.addCleanup(program.stop)
+        program.start_main_window()
+        return program
+
+    def check_question(self, program):
+        """Reads the question box as a screen reader would; returns its buttons."""
+        question = program.wait_for_question()
+        self.assertIsNotNone(program.wait_for_x_window("orvandel"))
+        showing = [c for c in children(question) if has_state(c, pyatspi.STATE_SHOWING)]
+        labels = [c.name for c in showing if c.getRole() == pyatspi.ROLE_LABEL]
+        self.assertEqual(labels, [QUESTION], "the question and no icon")
+        buttons = {}
+        for panel in showing:
+            for child in children(panel):
+                if child.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+                    buttons[child.name] = child
+        self.assertEqual(sorted(buttons), ["No", "Yes"])
+        self.assertTrue(has_state(buttons["Yes"], pyatspi.STATE_IS_DEFAULT))
+        self.assertFalse(has_state(buttons["No"], pyatspi.STATE_IS_DEFAULT))
+        return buttons
+
+    def leave_to_credits(self, program, answer_yes):
+        program.ask_to_close()
+        buttons = self.check_question(program)
+        answer_yes(buttons["Yes"])
+        return program.wait_for_x_window(CREDITS_CAPTION)
+
+    def test_no_keeps_the_main_window_as_it_was(self):
+        program = self.start()
+        type_text("15 January 2004")
+        wait_until(lambda: program.texts()[0] == "enter a date15 January 2004", "the typed text")
+        before = program.texts()
+        main = program.x_window(MAIN_CAPTION)
+        ways = [  # how the window is closed, how the answer No is given
+            ("wmctrl -c", program.ask_to_close, "Escape", lambda buttons: key("Escape")),
+            ("Alt+F4", lambda: key("alt+F4"), "a click on No", lambda b: click_accessible(b["No"])),
+            ("wmctrl -c", program.ask_to_close, "the No action", lambda b: press_button(b["No"])),
+        ]
+        for close_name, close, answer_name, answer in ways:
+            with self.subTest(close=close_name, answer=answer_name):
+                close()
+                answer(self.check_question(program))
+                wait_until(lambda: program.top_level("orvandel", pyatspi.ROLE_ALERT) is None,
+                           "the question to go")
+                program.wait_until_active(MAIN_CAPTION)
+                program.wait_for_focus(0)
+                self.assertIsNone(program.process.poll())
+                self.assertTrue(is_viewable(main))
+                self.assertEqual(program.x_window(MAIN_CAPTION), main)
+                self.assertEqual(program.texts(), before)
+                self.assertIsNone(program.x_window(CREDITS_CAPTION))
+
+    def test_yes_shows_the_credits_then_ends_after_five_seconds(self):
+        program = self.start()
+        # Enter answers with the default button, which must be Yes.
+        credits = self.leave_to_credits(program, lambda yes: key("Return"))
+        answered = time.monotonic()
+        wait_until(lambda: program.x_window(MAIN_CAPTION) is None, "the main window to close")
+        self.assertEqual(window_size(credits), (595, 520))
+        picture = program.wait_for_top_level(CREDITS_CAPTION)
+        self.assertEqual(picture.childCount, 0, "the credits window has no controls")
+        status, ended = program.wait_for_exit(timeout=15)
+        self.assertEqual(status, 0)
+        self.assertTrue(4.5 <= ended - answered <= 8.0, f"ended {ended - answered:.2f} s after Yes")
+
+    def test_credits_end_at_once(self):
+        ways = [
+            ("Shift", lambda window: key("shift")),
+            ("a click", lambda window: run("xdotool", "mousemove", "--sync", "--window",
+                                           str(window), "300", "260", "click", "1")),
+            ("closing it", lambda window: run("wmctrl", "-i", "-c", hex(window))),
+        ]
+        for name, end in ways:
+            with self.subTest(ending=name):
+                program = self.start()
+                self.leave_to_credits(program, press_button)
+                credits = program.wait_until_active(CREDITS_CAPTION)
+                shown = time.monotonic()
+                end(credits)
+                sent = time.monotonic()
+                status, ended = program.wait_for_exit(timeout=15)
+                self.assertEqual(status, 0)
+                # Well before the five-second timer could have ended it.
+                self.assertLess(sent - shown, 2.0, "too slow to tell apart from the timer")
+                self.assertLess(ended - sent, 2.0, f"ended {ended - sent:.2f} s after {name}")
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main(verbosity=2, warnings=False)  # False keeps desktop.py's filter

@@ -1,0 +1,96 @@
+"""The main window, driven through X and read through AT-SPI.
+Usage (inside tests/e2e/session): /usr/bin/python3 test_main_window.py PROGRAM"""
+
+import sys
+import unittest
+
+import pyatspi
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from desktop import MAIN_CAPTION, Program, has_state, key, type_text, window_size
+
+PROGRAM = None
+
+INITIAL_TEXTS = ["enter a date", "ENTER A DATE", "days difference",
+                 "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"]
+
+
+def enter_date(text):
+    """Replaces the focused box's text as a person would, then presses Enter."""
+    key("ctrl+a")
+    type_text(text)
+    key("Return")
+
+
+class MainWindow(unittest.TestCase):
+    def start(self, **kwargs):
+        program = Program(PROGRAM, **kwargs)
+        self.addCleanup(program.stop)
+        program.start_main_window()
+        return program
+
+    def test_starts_with_six_named_boxes_and_the_focus_in_the_first(self):
+        program = self.start()
+        self.assertEqual(window_size(program.x_window(MAIN_CAPTION)), (233, 348))
+        self.assertEqual(program.texts(), INITIAL_TEXTS)
+        boxes = program.boxes()
+        for index, box in enumerate(boxes):
+            with self.subTest(box=f"Text{index + 1}"):
+                self.assertTrue(has_state(box, pyatspi.STATE_FOCUSABLE))
+                self.assertEqual(has_state(box, pyatspi.STATE_READ_ONLY), index >= 2)
+                self.assertEqual(has_state(box, pyatspi.STATE_FOCUSED), index == 0)
+
+    def test_enter_without_dates_only_moves_the_focus(self):
+        program = self.start()
+        focus = 0
+        for enter in ("Return", "KP_Enter", "ctrl+m", "Return"):
+            with self.subTest(enter=enter, from_box=f"Text{focus + 1}"):
+                key(enter)
+                focus = 1 - focus
+                program.wait_for_focus(focus)
+                self.assertEqual(program.texts(), INITIAL_TEXTS)
+
+    def test_typed_dates_give_the_differences(self):
+        program = self.start()
+        results = INITIAL_TEXTS[2:]
+        # Each step: the date typed into the focused box, then the four results
+        # and the box that has the focus afterwards.
+        steps = [
+            ("15 January 2004", results, 1),  # the second box is not a date yet
+            ("20 March 2004", ["65", "9", "2", "0"], 0),
+            ("20 March 2004", ["0", "0", "0", "0"], 1),
+            ("15 January 2004", ["65", "-9", "2", "0"], 0),  # the swapped pair
+        ]
+        for typed, expected, focus in steps:
+            with self.subTest(typed=typed, into=f"Text{2 - focus}"):
+                enter_date(typed)
+                program.wait_for_focus(focus)
+                texts = program.texts()
+                self.assertEqual(texts[1 - focus], typed)
+                self.assertEqual(texts[2:], expected)
+
+    def test_numeric_dates_are_read_in_the_order_of_the_locale(self):
+        cases = [  # environment, first date, second date, the four results
+            ({"lang": "en_US.UTF-8"}, "02/03/2004", "04/03/2004", ["60", "8", "2", "0"]),
+            ({"lang": "C"}, "02/03/2004", "04/03/2004", ["60", "8", "2", "0"]),
+            ({"lang": "en_GB.UTF-8"}, "02/03/2004", "04/03/2004", ["2", "0", "0", "0"]),
+            ({"lang": "en_US.UTF-8", "LC_TIME": "en_GB.UTF-8"}, "02/03/2004", "04/03/2004",
+             ["2", "0", "0", "0"]),
+            ({"lang": "en_GB.UTF-8", "LC_ALL": "en_US.UTF-8"}, "1/15/2004", "3/20/2004",
+             ["65", "9", "2", "0"]),
+            ({"lang": "de_DE.UTF-8"}, "2004-01-15", "20.03.2004", ["65", "9", "2", "0"]),
+        ]
+        for environment, first, second, expected in cases:
+            with self.subTest(**environment):
+                program = self.start(**environment)
+                enter_date(first)
+                program.wait_for_focus(1)
+                enter_date(second)
+                program.wait_for_focus(0)
+                self.assertEqual(program.texts()[2:], expected)
+                program.stop()
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main(verbosity=2, warnings=False)  # False keeps desktop.py's filter
