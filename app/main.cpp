@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvandel"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANDEL_VERSION));
+    // Lets the desktop match the windows to the installed launcher and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("net.ferrowby.orvandel"));
     QIcon icon(QStringLiteral(":/orvandel-16.png"));
     icon.addFile(QStringLiteral(":/orvandel-32.png"));
     QApplication::setWindowIcon(icon);
