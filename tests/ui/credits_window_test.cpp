@@ -26,6 +26,9 @@ int runUntilEnded(credits &window, std::function<void()> userAction)
 
 } // namespace
 
+// Qt 5 takes as test data only types declared to it.
+Q_DECLARE_METATYPE(std::function<void(credits &)>)
+
 class CreditsWindowTest : public QObject
 {
     Q_OBJECT

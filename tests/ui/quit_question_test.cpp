@@ -34,6 +34,9 @@ QList<credits *> creditsWindows()
 
 } // namespace
 
+// Qt 5 takes as test data only types declared to it.
+Q_DECLARE_METATYPE(std::function<void(QMessageBox &)>)
+
 class QuitQuestionTest : public QObject
 {
     Q_OBJECT

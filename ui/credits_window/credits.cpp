@@ -7,9 +7,12 @@
 
 credits::credits(QWidget *parent)
     : QWidget(parent)
-    , picture(QStringLiteral(":/credits.svg"))
     , Timer1(new QTimer(this))
 {
+    // The picture is built into this static library, where no linker keeps it
+    // unless it is asked for by name.
+    Q_INIT_RESOURCE(credits);
+    picture.load(QStringLiteral(":/credits.svg"));
     setWindowTitle(QStringLiteral("program by Ferrowby"));
     setFixedSize(595, 520);
     // No control here can take the focus, so the window takes it itself.
@@ -30,7 +33,7 @@ void credits::paintEvent(QPaintEvent *)
 
 void credits::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    if (rect().contains(event->pos()))
         Form_Click();
 }
 
