@@ -1,5 +1,6 @@
 # The two set-up commands, and a few more; CMake presets do the real work.
-.PHONY: run test asan fuzz bench clean
+.PHONY: run test asan fuzz bench check-desktop-files package check-package \
+        check-windows-resources qt5 clean
 
 JOBS ?= $(shell nproc)
 
@@ -33,6 +34,31 @@ bench:
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	scripts/bench build/release
+
+check-desktop-files:
+	@scripts/install-deps desktop
+	scripts/check-desktop-files
+
+package:
+	@scripts/install-deps package
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cpack --preset package
+
+check-package: package
+	@scripts/install-deps package-check
+	scripts/check-package build/package/orvandel_*.deb
+
+check-windows-resources:
+	@scripts/install-deps windows
+	scripts/check-windows-resources
+
+# Qt 5.15 is what a 32-bit Windows build uses; the window tests prove it here.
+qt5:
+	@scripts/install-deps qt5
+	cmake --preset qt5
+	cmake --build --preset qt5 -j $(JOBS)
+	ctest --preset qt5 -j $(JOBS)
 
 clean:
 	rm -rf build
