@@ -1,0 +1,195 @@
+#include "calc/date_text.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace calc {
+// Failures then show the date, not its bytes.
+void PrintTo(const civil_date &d, std::ostream *os)
+{
+    *os << d.year << '-' << d.month << '-' << d.day;
+}
+} // namespace calc
+
+namespace {
+
+using calc::civil_date;
+using calc::date_order;
+using enum calc::date_order;
+
+constexpr civil_date jan15{2004, 1, 15};
+constexpr std::optional<civil_date> no_date;
+
+std::string row_name(const auto &info)
+{
+    return info.param.name;
+}
+
+// Texts that read the same under every order: month names, year-first forms.
+struct reading {
+    const char *name;
+    const char *text;
+    std::optional<civil_date> expected;
+};
+
+class ReadUnderEveryOrder : public testing::TestWithParam<reading> {};
+
+TEST_P(ReadUnderEveryOrder, GivesTheExpectedAnswer)
+{
+    for (const auto order : {month_day_year, day_month_year, year_month_day})
+        EXPECT_EQ(calc::recognize_date(GetParam().text, order), GetParam().expected)
+            << static_cast<int>(order);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MonthNames, ReadUnderEveryOrder,
+    testing::Values(reading{"DayFullMonthYear", "15 January 2004", jan15},
+                    reading{"DayShortMonthYear", "15 Jan 2004", jan15},
+                    reading{"MonthFirstWithComma", "January 15, 2004", jan15},
+                    reading{"MonthFirstWithoutComma", "Jan 15 2004", jan15},
+                    reading{"CommaBeforeYear", "15 January, 2004", jan15},
+                    reading{"Dashes", "15-Jan-2004", jan15},
+                    reading{"Slashes", "15/Jan/2004", jan15},
+                    reading{"DashesTwoDigitYear", "15-Jan-04", jan15},
+                    reading{"YearFirst", "2004 January 15", jan15},
+                    reading{"AbbreviationWithStop", "Jan. 15, 2004", jan15},
+                    reading{"Sept", "3 Sept 2004", civil_date{2004, 9, 3}},
+                    reading{"AnyCase", "15 jAnUaRy 2004", jan15},
+                    reading{"SpaceAroundAndBetween", " \t15   Jan  2004\n", jan15},
+                    reading{"OrdinalSt", "January 1st, 2004", civil_date{2004, 1, 1}},
+                    reading{"OrdinalNd", "22nd Jan 2004", civil_date{2004, 1, 22}},
+                    reading{"OrdinalRd", "3RD Jan 2004", civil_date{2004, 1, 3}},
+                    reading{"OrdinalEleventh", "11th Jan 2004", civil_date{2004, 1, 11}},
+                    reading{"IsoDashes", "2004-01-15", jan15},
+                    reading{"IsoSlashesShortFields", "2004/1/15", jan15},
+                    reading{"IsoDots", "2004.01.15", jan15}),
+    row_name<testing::TestParamInfo<reading>>);
+
+INSTANTIATE_TEST_SUITE_P(
+    Weekdays, ReadUnderEveryOrder,
+    testing::Values(reading{"RightFullName", "Thursday, 15 January 2004", jan15},
+                    reading{"RightShortNameBeforeIso", "thu 2004-01-15", jan15},
+                    reading{"SundayIsFirstOfTheWeek", "Sunday 2000-01-02", civil_date{2000, 1, 2}},
+                    reading{"SaturdayIsLast", "Sat, 1 Jan 2000", civil_date{2000, 1, 1}},
+                    reading{"WrongDay", "Friday, 15 January 2004", no_date},
+                    reading{"RightDayWrongYear", "Thursday, 15 January 2003", no_date},
+                    reading{"AfterTheDate", "15 January 2004 Thursday", no_date}),
+    row_name<testing::TestParamInfo<reading>>);
+
+INSTANTIATE_TEST_SUITE_P(
+    TimesOfDay, ReadUnderEveryOrder,
+    testing::Values(reading{"HoursMinutes", "15 Jan 2004 14:30", jan15},
+                    reading{"Fraction", "15 Jan 2004 14:30:05.250", jan15},
+                    reading{"Pm", "15 Jan 2004 2:30 PM", jan15},
+                    reading{"PmLowerCaseJoined", "15 Jan 2004 2:30pm", jan15},
+                    reading{"TwelveAm", "15 Jan 2004 12:00 am", jan15},
+                    reading{"Midnight", "15 Jan 2004 0:00", jan15},
+                    reading{"LastSecond", "15 Jan 2004 23:59:59", jan15},
+                    reading{"IsoT", "2004-01-15T14:30:00", jan15},
+                    reading{"HourTwentyFour", "15 Jan 2004 24:00", no_date},
+                    reading{"HourTwentyFive", "15 Jan 2004 25:00", no_date},
+                    reading{"MinuteSixty", "15 Jan 2004 12:60", no_date},
+                    reading{"SecondSixty", "15 Jan 2004 12:59:60", no_date},
+                    reading{"ThirteenPm", "15 Jan 2004 13:00 PM", no_date},
+                    reading{"ZeroAm", "15 Jan 2004 0:30 AM", no_date},
+                    reading{"OneDigitMinute", "15 Jan 2004 14:3", no_date},
+                    reading{"HourAlone", "15 Jan 2004 14", no_date},
+                    reading{"EmptyFraction", "15 Jan 2004 14:30:05.", no_date},
+                    reading{"LeftOverAfterTime", "15 Jan 2004 14:30 xyz", no_date}),
+    row_name<testing::TestParamInfo<reading>>);
+
+INSTANTIATE_TEST_SUITE_P(
+    Years, ReadUnderEveryOrder,
+    testing::Values(reading{"TwoDigit49IsThisCentury", "15 Jan 49", civil_date{2049, 1, 15}},
+                    reading{"TwoDigit50IsLastCentury", "15 Jan 50", civil_date{1950, 1, 15}},
+                    reading{"TwoDigit00", "15 Jan 00", civil_date{2000, 1, 15}},
+                    reading{"ThreeDigitsAsWritten", "15 Jan 150", civil_date{150, 1, 15}},
+                    reading{"LeadingZeroAsWritten", "15 Jan 0999", civil_date{999, 1, 15}},
+                    reading{"OneDigit", "15 Jan 4", no_date},
+                    reading{"FiveDigits", "15 Jan 20040", no_date},
+                    reading{"Leap2000", "2000-02-29", civil_date{2000, 2, 29}},
+                    reading{"Leap2400", "29 Feb 2400", civil_date{2400, 2, 29}},
+                    reading{"Leap2004", "29 Feb 2004", civil_date{2004, 2, 29}},
+                    reading{"NotLeap1900", "29 Feb 1900", no_date},
+                    reading{"NotLeap2100", "2100-02-29", no_date},
+                    reading{"NotLeap2003", "29 Feb 2003", no_date},
+                    reading{"FirstDay", "100-01-01", civil_date{100, 1, 1}},
+                    reading{"FirstDayFourDigits", "0100-01-01", civil_date{100, 1, 1}},
+                    reading{"LastDay", "9999-12-31", civil_date{9999, 12, 31}},
+                    reading{"DayBeforeFirst", "0099-12-31", no_date},
+                    reading{"DayBeforeFirstNamed", "31 Dec 099", no_date}),
+    row_name<testing::TestParamInfo<reading>>);
+
+INSTANTIATE_TEST_SUITE_P(
+    NotDates, ReadUnderEveryOrder,
+    testing::Values(reading{"Empty", "", no_date},
+                    reading{"Blank", " \t ", no_date},
+                    reading{"Prompt", "enter a date", no_date},
+                    reading{"PromptShouting", "ENTER A DATE", no_date},
+                    reading{"WrongSuffix", "15st January 2004", no_date},
+                    reading{"WrongSuffixEleventh", "11st January 2004", no_date},
+                    reading{"SuffixOnYear", "15 January 2004th", no_date},
+                    reading{"ThirtyFirstApril", "31 April 2004", no_date},
+                    reading{"DayZero", "0 Jan 2004", no_date},
+                    reading{"MonthThirteen", "2004-13-01", no_date},
+                    reading{"MixedSeparators", "1/15-2004", no_date},
+                    reading{"MixedSeparatorsYearFirst", "2004-01/15", no_date},
+                    reading{"OnlySpacesBetweenNumbers", "2004 01 15", no_date},
+                    reading{"NoYearNumeric", "1/15", no_date},
+                    reading{"NoYearNamed", "Jan 15", no_date},
+                    reading{"TwoMonths", "Jan Feb 2004", no_date},
+                    reading{"CommaBeforeDay", "2004 January, 15", no_date},
+                    reading{"NameTooShort", "15 Ja 2004", no_date},
+                    reading{"LeftOver", "15 Jan 2004 xyz", no_date},
+                    reading{"TrailingStop", "15 Jan 2004.", no_date}),
+    row_name<testing::TestParamInfo<reading>>);
+
+// Texts only digits and marks: the order decides, and nothing is guessed.
+struct numeric_reading {
+    const char *name;
+    const char *text;
+    date_order order;
+    std::optional<civil_date> expected;
+};
+
+class ReadInOrder : public testing::TestWithParam<numeric_reading> {};
+
+TEST_P(ReadInOrder, GivesTheExpectedAnswer)
+{
+    EXPECT_EQ(calc::recognize_date(GetParam().text, GetParam().order), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numeric, ReadInOrder,
+    testing::Values(numeric_reading{"MdySlashes", "1/15/2004", month_day_year, jan15},
+                    numeric_reading{"MdyTwoDigitYear", "01/15/04", month_day_year, jan15},
+                    numeric_reading{"MdyDashes", "1-15-2004", month_day_year, jan15},
+                    numeric_reading{"MdyDots", "1.15.2004", month_day_year, jan15},
+                    numeric_reading{"MdyRefusesDayFirst", "15/1/2004", month_day_year, no_date},
+                    numeric_reading{"DmySlashes", "15/1/2004", day_month_year, jan15},
+                    numeric_reading{"DmyDots", "15.01.2004", day_month_year, jan15},
+                    numeric_reading{"DmyRefusesMonthFirst", "1/15/2004", day_month_year, no_date},
+                    numeric_reading{"YmdTwoDigitYear", "04/01/15", year_month_day, jan15},
+                    numeric_reading{"YmdOneDigitYear", "4/01/15", year_month_day, no_date},
+                    numeric_reading{"SameTextMdy", "04/01/15", month_day_year, civil_date{2015, 4, 1}},
+                    numeric_reading{"SameTextDmy", "04/01/15", day_month_year, civil_date{2015, 1, 4}},
+                    numeric_reading{"LongFirstFieldIsYear", "2004.01.15", day_month_year, jan15},
+                    numeric_reading{"OrdinalMonth", "1st/15/2004", month_day_year, no_date},
+                    numeric_reading{"OrdinalDay", "15th/1/2004", day_month_year, no_date},
+                    numeric_reading{"ThreeDigitDay", "1/015/2004", month_day_year, no_date},
+                    numeric_reading{"WithWeekday", "Thu 1/15/04 2:30 PM", month_day_year, jan15}),
+    row_name<testing::TestParamInfo<numeric_reading>>);
+
+TEST(DateTextLength, LongerThan255IsNeverADate)
+{
+    std::string text = "2004-01-15";
+    text.resize(255, ' ');
+    EXPECT_EQ(calc::recognize_date(text, year_month_day), jan15);
+    text += ' ';
+    EXPECT_EQ(calc::recognize_date(text, year_month_day), no_date);
+}
+
+} // namespace
