@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <utility>
 
 namespace {
@@ -10,6 +12,8 @@ struct worked_example {
     const char *name;
     calc::civil_date first, second;
     const char *days, *weeks, *months, *years;
+    // Names the row in test listings, instead of dumping its bytes.
+    friend void PrintTo(const worked_example &row, std::ostream *os) { *os << row.name; }
 };
 
 class FormattedDifference : public testing::TestWithParam<worked_example> {};

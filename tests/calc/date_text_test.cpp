@@ -33,6 +33,8 @@ struct reading {
     const char *name;
     const char *text;
     std::optional<civil_date> expected;
+    // Names the row in test listings, instead of dumping its bytes.
+    friend void PrintTo(const reading &row, std::ostream *os) { *os << row.name; }
 };
 
 class ReadUnderEveryOrder : public testing::TestWithParam<reading> {};
@@ -153,6 +155,8 @@ struct numeric_reading {
     const char *text;
     date_order order;
     std::optional<civil_date> expected;
+    // Names the row in test listings, instead of dumping its bytes.
+    friend void PrintTo(const numeric_reading &row, std::ostream *os) { *os << row.name; }
 };
 
 class ReadInOrder : public testing::TestWithParam<numeric_reading> {};
