@@ -18,6 +18,8 @@ credits::credits(QWidget *parent)
     // No control here can take the focus, so the window takes it itself.
     setFocusPolicy(Qt::StrongFocus);
 
+    // A coarse timer may fire up to 5% early, a quarter of a second short.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setSingleShot(true);
     Timer1->setInterval(5000);
     connect(Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
