@@ -4,6 +4,13 @@
 
 JOBS ?= $(shell nproc)
 
+# Configures, builds and tests one preset.
+define preset_tests
+	cmake --preset $(1)
+	cmake --build --preset $(1) -j $(JOBS)
+	ctest --preset $(1) -j $(JOBS)
+endef
+
 run:
 	@scripts/install-deps run
 	cmake --preset dev
@@ -12,15 +19,11 @@ run:
 
 test:
 	@scripts/install-deps test
-	cmake --preset dev
-	cmake --build --preset dev -j $(JOBS)
-	ctest --preset dev -j $(JOBS)
+	$(call preset_tests,dev)
 
 asan:
 	@scripts/install-deps test
-	cmake --preset asan
-	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS)
+	$(call preset_tests,asan)
 
 FUZZ_SECONDS ?= 30
 fuzz:
@@ -56,9 +59,7 @@ check-windows-resources:
 # Qt 5.15 is what a 32-bit Windows build uses; the window tests prove it here.
 qt5:
 	@scripts/install-deps qt5
-	cmake --preset qt5
-	cmake --build --preset qt5 -j $(JOBS)
-	ctest --preset qt5 -j $(JOBS)
+	$(call preset_tests,qt5)
 
 clean:
 	rm -rf build
