@@ -12,6 +12,9 @@
 
 namespace {
 
+// What the user does to the credits window.
+using Action = std::function<void(credits &)>;
+
 // Runs the application's event loop until the credits window ends it, or a
 // watchdog does. Returns the exit code.
 int runUntilEnded(credits &window, std::function<void()> userAction)
@@ -27,7 +30,7 @@ int runUntilEnded(credits &window, std::function<void()> userAction)
 } // namespace
 
 // Qt 5 takes as test data only types declared to it.
-Q_DECLARE_METATYPE(std::function<void(credits &)>)
+Q_DECLARE_METATYPE(Action)
 
 class CreditsWindowTest : public QObject
 {
@@ -74,27 +77,25 @@ private slots:
 
     void endsTheProgram_data()
     {
-        QTest::addColumn<std::function<void(credits &)>>("action");
+        QTest::addColumn<Action>("action");
         QTest::addColumn<qint64>("noSoonerThan");
         QTest::addColumn<qint64>("noLaterThan");
 
         auto key = [](Qt::Key k) { return [k](credits &w) { QTest::keyPress(&w, k); }; };
-        QTest::newRow("a click") << std::function<void(credits &)>(
-            [](credits &w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(500, 400)); })
-                                 << qint64(0) << qint64(2000);
-        QTest::newRow("Shift alone") << std::function<void(credits &)>(key(Qt::Key_Shift)) << qint64(0) << qint64(2000);
-        QTest::newRow("an arrow") << std::function<void(credits &)>(key(Qt::Key_Left)) << qint64(0) << qint64(2000);
-        QTest::newRow("F1") << std::function<void(credits &)>(key(Qt::Key_F1)) << qint64(0) << qint64(2000);
-        QTest::newRow("Tab") << std::function<void(credits &)>(key(Qt::Key_Tab)) << qint64(0) << qint64(2000);
-        QTest::newRow("closing it") << std::function<void(credits &)>([](credits &w) { w.close(); })
-                                    << qint64(0) << qint64(2000);
-        QTest::newRow("nothing: the timer") << std::function<void(credits &)>([](credits &) {})
+        auto click = [](credits &w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(500, 400)); };
+        QTest::newRow("a click") << Action(click) << qint64(0) << qint64(2000);
+        QTest::newRow("Shift alone") << Action(key(Qt::Key_Shift)) << qint64(0) << qint64(2000);
+        QTest::newRow("an arrow") << Action(key(Qt::Key_Left)) << qint64(0) << qint64(2000);
+        QTest::newRow("F1") << Action(key(Qt::Key_F1)) << qint64(0) << qint64(2000);
+        QTest::newRow("Tab") << Action(key(Qt::Key_Tab)) << qint64(0) << qint64(2000);
+        QTest::newRow("closing it") << Action([](credits &w) { w.close(); }) << qint64(0) << qint64(2000);
+        QTest::newRow("nothing: the timer") << Action([](credits &) {})
                                             << qint64(4900) << qint64(7000);
     }
 
     void endsTheProgram()
     {
-        QFETCH(std::function<void(credits &)>, action);
+        QFETCH(Action, action);
         QFETCH(qint64, noSoonerThan);
         QFETCH(qint64, noLaterThan);
         QElapsedTimer clock;

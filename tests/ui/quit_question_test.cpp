@@ -13,14 +13,25 @@
 
 namespace {
 
+// How a test answers the question.
+using Answer = std::function<void(QMessageBox &)>;
+
 // Does `answer` to the question once it is up, since closing blocks until it is answered.
-void whenAsked(std::function<void(QMessageBox &)> answer)
+void whenAsked(Answer answer)
 {
     QTimer::singleShot(0, [answer] {
         auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(question);
         answer(*question);
     });
+}
+
+QStringList boxTexts(const QWidget &window)
+{
+    QStringList texts;
+    for (const auto *box : window.findChildren<QLineEdit *>())
+        texts << box->text();
+    return texts;
 }
 
 QList<credits *> creditsWindows()
@@ -35,7 +46,7 @@ QList<credits *> creditsWindows()
 } // namespace
 
 // Qt 5 takes as test data only types declared to it.
-Q_DECLARE_METATYPE(std::function<void(QMessageBox &)>)
+Q_DECLARE_METATYPE(Answer)
 
 class QuitQuestionTest : public QObject
 {
@@ -75,25 +86,23 @@ private slots:
 
     void anythingButYesKeepsTheWindowAsItWas_data()
     {
-        QTest::addColumn<std::function<void(QMessageBox &)>>("answer");
-        QTest::newRow("No") << std::function<void(QMessageBox &)>(
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("No") << Answer(
             [](QMessageBox &q) { q.button(QMessageBox::No)->click(); });
-        QTest::newRow("Escape") << std::function<void(QMessageBox &)>(
+        QTest::newRow("Escape") << Answer(
             [](QMessageBox &q) { QTest::keyClick(&q, Qt::Key_Escape); });
-        QTest::newRow("closing the question") << std::function<void(QMessageBox &)>(
+        QTest::newRow("closing the question") << Answer(
             [](QMessageBox &q) { q.close(); });
     }
 
     void anythingButYesKeepsTheWindowAsItWas()
     {
-        QFETCH(std::function<void(QMessageBox &)>, answer);
+        QFETCH(Answer, answer);
         auto *second = window->findChild<QLineEdit *>("Text2");
         second->setFocus();
         QTest::keyClicks(second, " typed");
         second->setCursorPosition(3);
-        QStringList before;
-        for (auto *box : window->findChildren<QLineEdit *>())
-            before << box->text();
+        const QStringList before = boxTexts(*window);
 
         for (int attempt = 0; attempt < 2; ++attempt) { // asks again every time
             whenAsked(answer);
@@ -101,10 +110,7 @@ private slots:
         }
 
         QVERIFY(window && window->isVisible());
-        QStringList after;
-        for (auto *box : window->findChildren<QLineEdit *>())
-            after << box->text();
-        QCOMPARE(after, before);
+        QCOMPARE(boxTexts(*window), before);
         QCOMPARE(window->focusWidget(), second); // where the focus returns
         QCOMPARE(second->cursorPosition(), 3);
         QVERIFY(creditsWindows().isEmpty());
@@ -112,16 +118,16 @@ private slots:
 
     void yesHandsOverToTheCredits_data()
     {
-        QTest::addColumn<std::function<void(QMessageBox &)>>("answer");
-        QTest::newRow("Yes") << std::function<void(QMessageBox &)>(
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes") << Answer(
             [](QMessageBox &q) { q.button(QMessageBox::Yes)->click(); });
-        QTest::newRow("Enter takes the default") << std::function<void(QMessageBox &)>(
+        QTest::newRow("Enter takes the default") << Answer(
             [](QMessageBox &q) { QTest::keyClick(&q, Qt::Key_Return); });
     }
 
     void yesHandsOverToTheCredits()
     {
-        QFETCH(std::function<void(QMessageBox &)>, answer);
+        QFETCH(Answer, answer);
         whenAsked(answer);
         QVERIFY(window->close());
         QTRY_VERIFY(!window); // destroyed, not just hidden
