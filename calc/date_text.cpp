@@ -1,6 +1,6 @@
 #include "calc/date_text.h"
 
-#include "calc/civil.h"
+#include "calc/date_rules.h"
 
 #include <cstddef>
 
@@ -11,8 +11,6 @@
 
 namespace calc {
 namespace {
-
-constexpr std::size_t longest_date_text = 255;
 
 constexpr std::string_view month_names[] = {"january", "february", "march",     "april",
                                             "may",     "june",     "july",      "august",
@@ -133,7 +131,8 @@ constexpr std::optional<number> take_number(std::string_view &s, std::size_t min
 }
 
 // A name in full or cut to three letters or more ("Sep", "Sept", "Thurs"),
-// and then a full stop if it was cut. Returns the name's index.
+// and then a full stop if it was cut or is as short as a cut one ("May.").
+// Returns the name's index.
 template <std::size_t N>
 constexpr std::optional<int> take_name(std::string_view &s, const std::string_view (&names)[N]) noexcept
 {
@@ -143,7 +142,7 @@ constexpr std::optional<int> take_name(std::string_view &s, const std::string_vi
     for (std::size_t i = 0; i < N; ++i) {
         if (t.text.size() <= names[i].size() && same_letters(t.text, names[i].substr(0, t.text.size()))) {
             s = t.after;
-            if (t.text.size() < names[i].size())
+            if (t.text.size() < names[i].size() || t.text.size() == 3)
                 take_mark(s, '.');
             return static_cast<int>(i);
         }
@@ -263,21 +262,6 @@ constexpr std::optional<layout> layout_of(const written_date &w, date_order orde
     return std::nullopt;
 }
 
-// Preconditions: digits in [2, 4].
-constexpr int full_year(int year, std::size_t digits) noexcept
-{
-    if (digits > 2)
-        return year;
-    return year < 50 ? 2000 + year : 1900 + year;
-}
-
-constexpr std::optional<civil_date> make_date(int y, int m, int d) noexcept
-{
-    if (y < 100 || y > 9999 || !is_valid_date(y, m, d))
-        return std::nullopt;
-    return civil_date{y, m, d};
-}
-
 constexpr std::optional<civil_date> date_from(const written_date &w, date_order order) noexcept
 {
     const auto at = layout_of(w, order);
@@ -335,18 +319,12 @@ constexpr bool at_end(std::string_view s) noexcept
     return scan(s).what == kind::end;
 }
 
-// A time after the date is checked, then dropped.
-constexpr bool nothing_but_a_time(std::string_view s) noexcept
+constexpr bool time_or_nothing(std::string_view s) noexcept
 {
     if (at_end(s))
         return true;
     const auto time = take_time(s);
     return time && is_valid_time(*time) && at_end(s);
-}
-
-constexpr int weekday_of(const civil_date &d) noexcept
-{
-    return weekday_from_days(days_from_civil(d.year, d.month, d.day));
 }
 
 constexpr std::optional<civil_date> recognize(std::string_view text, date_order order) noexcept
@@ -357,7 +335,7 @@ constexpr std::optional<civil_date> recognize(std::string_view text, date_order 
     if (weekday)
         take_mark(text, ',');
     const auto written = take_written_date(text);
-    if (!written || !nothing_but_a_time(text))
+    if (!written || !time_or_nothing(text))
         return std::nullopt;
     const auto date = date_from(*written, order);
     if (!date || (weekday && *weekday != weekday_of(*date)))
@@ -374,6 +352,11 @@ static_assert(!recognize("Friday, 15 January 2004", date_order::day_month_year))
 static_assert(!recognize("15/1/2004", date_order::month_day_year));
 
 } // namespace
+
+bool nothing_but_a_time(std::string_view rest) noexcept
+{
+    return time_or_nothing(rest);
+}
 
 std::optional<civil_date> recognize_date(std::string_view text, date_order order)
 {

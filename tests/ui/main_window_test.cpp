@@ -1,4 +1,3 @@
-#include "ui/main_window/locale_date_order.h"
 #include "ui/main_window/velmarin.h"
 
 #include <QApplication>
@@ -7,8 +6,6 @@
 #include <QTest>
 
 #include <memory>
-
-Q_DECLARE_METATYPE(calc::date_order)
 
 namespace {
 
@@ -221,27 +218,6 @@ private slots:
         typeInto(box(*window, 2), second);
         QTest::keyClick(box(*window, 1), Qt::Key_Return);
         QCOMPARE(box(*window, 3)->text(), days);
-    }
-
-    void localeDateOrder_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<calc::date_order>("order");
-        QTest::newRow("C") << "C" << calc::date_order::month_day_year;
-        QTest::newRow("en_US") << "en_US" << calc::date_order::month_day_year;
-        QTest::newRow("en_GB") << "en_GB" << calc::date_order::day_month_year;
-        QTest::newRow("de_DE") << "de_DE" << calc::date_order::day_month_year;
-        QTest::newRow("fr_FR") << "fr_FR" << calc::date_order::day_month_year;
-        QTest::newRow("ja_JP") << "ja_JP" << calc::date_order::year_month_day;
-        QTest::newRow("hu_HU") << "hu_HU" << calc::date_order::year_month_day;
-        QTest::newRow("fr_CA") << "fr_CA" << calc::date_order::year_month_day;
-    }
-
-    void localeDateOrder()
-    {
-        QFETCH(QString, locale);
-        QFETCH(calc::date_order, order);
-        QCOMPARE(::localeDateOrder(QLocale(locale)), order);
     }
 };
 

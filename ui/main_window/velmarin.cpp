@@ -2,7 +2,7 @@
 
 #include "calc/date_difference.h"
 #include "ui/credits_window/credits.h"
-#include "ui/main_window/locale_date_order.h"
+#include "ui/main_window/locale_dates.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -50,7 +50,7 @@ bool typesCarriageReturn(const QKeyEvent &key)
 
 velmarin::velmarin(QWidget *parent)
     : QWidget(parent)
-    , order(localeDateOrder(QLocale()))
+    , dates(localeDates(locale))
 {
     setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
     setFixedSize(px(3495), px(5220));
@@ -112,7 +112,7 @@ bool velmarin::dateBoxKeyPress(const QKeyEvent &key, QLineEdit *other)
 
 std::optional<calc::civil_date> velmarin::dateIn(const QLineEdit &box) const
 {
-    return calc::recognize_date(box.text().toStdString(), order);
+    return dates(foldedForDates(box.text(), locale));
 }
 
 void velmarin::difference()

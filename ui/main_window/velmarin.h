@@ -2,6 +2,7 @@
 
 #include "calc/date_text.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <optional>
@@ -32,7 +33,8 @@ private:
     bool Form_Unload();
     std::optional<calc::civil_date> dateIn(const QLineEdit &box) const;
 
-    const calc::date_order order;
+    const QLocale locale;
+    const calc::date_recognizer dates; // built once: the locale's names and formats
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;

@@ -1,0 +1,373 @@
+#include "calc/date_rules.h"
+#include "calc/date_text.h"
+
+#include <algorithm>
+#include <iterator>
+
+// A locale's date is read by walking its own formats part by part and trying
+// every way a part can be taken: a name that begins another ("červen",
+// "červenec"), a full stop that may end an abbreviation or stand for itself.
+// Texts are short and formats few, so trying them all costs little, and it
+// lets a text that two readings take for different dates be refused rather
+// than guessed.
+
+namespace calc {
+namespace {
+
+// Unicode's decimal digits (general category Nd) come in runs of ten, 0 to 9;
+// these are the zeros of the runs, as of Unicode 15.
+constexpr char32_t digit_zeros[] = {
+    0x0030,  0x0660,  0x06F0,  0x07C0,  0x0966,  0x09E6,  0x0A66,  0x0AE6,  0x0B66,  0x0BE6,
+    0x0C66,  0x0CE6,  0x0D66,  0x0DE6,  0x0E50,  0x0ED0,  0x0F20,  0x1040,  0x1090,  0x17E0,
+    0x1810,  0x1946,  0x19D0,  0x1A80,  0x1A90,  0x1B50,  0x1BB0,  0x1C40,  0x1C50,  0xA620,
+    0xA8D0,  0xA900,  0xA9D0,  0xA9F0,  0xAA50,  0xABF0,  0xFF10,  0x104A0, 0x10D30, 0x11066,
+    0x110F0, 0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0, 0x11650, 0x116C0, 0x11730, 0x118E0,
+    0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x11F50, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8,
+    0x1D7E2, 0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E4F0, 0x1E950, 0x1FBF0};
+
+constexpr int digit_value(char32_t c) noexcept
+{
+    for (const char32_t zero : digit_zeros)
+        if (c >= zero && c <= zero + 9)
+            return static_cast<int>(c - zero);
+    return -1;
+}
+
+constexpr bool is_space(char32_t c) noexcept
+{
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x00A0 || c == 0x1680
+        || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Accents once the text is decomposed, so that "MARTIOU" in Greek capitals,
+// which drop them, still names the month; and the invisible marks that steer
+// direction or joining, which some locales put into their dates.
+constexpr bool is_ignored(char32_t c) noexcept
+{
+    return (c >= 0x0300 && c <= 0x036F) || c == 0x00AD || c == 0x061C || (c >= 0x200B && c <= 0x200F)
+        || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
+}
+
+struct code_point {
+    char32_t value;
+    std::size_t size; // in bytes
+};
+
+// Malformed UTF-8 comes out a byte at a time, as itself: it is kept, and never
+// matches anything a locale writes.
+constexpr code_point decode(std::string_view s) noexcept
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t size = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
+    if (size == 1 || size > s.size())
+        return {lead, 1};
+    char32_t value = lead & (0x7F >> size);
+    for (std::size_t i = 1; i < size; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return {lead, 1};
+        value = value << 6 | (byte(i) & 0x3F);
+    }
+    return {value, size};
+}
+
+// Writes the text as it is compared: digits in ASCII, every space a plain one,
+// ASCII in lower case, accents and invisible marks left out. Never longer than
+// the text. Returns the size written.
+constexpr std::size_t fold(std::string_view text, char *out) noexcept
+{
+    std::size_t size = 0;
+    while (!text.empty()) {
+        const auto c = decode(text);
+        if (const int digit = digit_value(c.value); digit >= 0)
+            out[size++] = static_cast<char>('0' + digit);
+        else if (is_space(c.value))
+            out[size++] = ' ';
+        else if (c.value >= 'A' && c.value <= 'Z')
+            out[size++] = static_cast<char>(c.value - 'A' + 'a');
+        else if (!is_ignored(c.value))
+            for (std::size_t i = 0; i < c.size; ++i)
+                out[size++] = text[i];
+        text.remove_prefix(c.size);
+    }
+    return size;
+}
+
+// A name or a format's words as compared: folded, and without spaces, which
+// may be added or left out anywhere in a text.
+std::string squeezed(std::string_view text)
+{
+    std::string s(text.size(), '\0');
+    s.resize(fold(text, s.data()));
+    std::erase(s, ' ');
+    return s;
+}
+
+constexpr std::string_view skip_spaces(std::string_view s) noexcept
+{
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    return s;
+}
+
+constexpr bool is_digit(char c) noexcept
+{
+    return c >= '0' && c <= '9';
+}
+
+// `want` as the start of `s`, with spaces anywhere in `s`. Returns the rest.
+constexpr std::optional<std::string_view> take_loose(std::string_view s, std::string_view want) noexcept
+{
+    for (const char c : want) {
+        s = skip_spaces(s);
+        if (s.empty() || s.front() != c)
+            return std::nullopt;
+        s.remove_prefix(1);
+    }
+    return s;
+}
+
+// As much of `want` as starts `s`: the words that end a date may be cut short
+// or left out ("2004 г." as "2004 г" or "2004").
+constexpr std::string_view take_any_start(std::string_view s, std::string_view want) noexcept
+{
+    for (const char c : want) {
+        const auto rest = skip_spaces(s);
+        if (rest.empty() || rest.front() != c)
+            break;
+        s = rest.substr(1);
+    }
+    return s;
+}
+
+// A name must not end inside a number: "tháng 1" is not the start of "tháng 10".
+constexpr std::optional<std::string_view> take_name(std::string_view s, std::string_view name) noexcept
+{
+    const auto rest = take_loose(s, name);
+    if (rest && !rest->empty() && is_digit(rest->front()) && is_digit(name.back()))
+        return std::nullopt;
+    return rest;
+}
+
+struct number {
+    int value;
+    std::size_t digits;
+    std::string_view rest;
+};
+
+// All the digits that stand together, so that "152004" is never 15 and 2004.
+constexpr std::optional<number> take_number(std::string_view s, std::size_t min_digits,
+                                            std::size_t max_digits) noexcept
+{
+    s = skip_spaces(s);
+    std::size_t digits = 0;
+    int value = 0;
+    while (digits < s.size() && is_digit(s[digits])) {
+        if (++digits > max_digits)
+            return std::nullopt;
+        value = value * 10 + (s[digits - 1] - '0');
+    }
+    if (digits < min_digits)
+        return std::nullopt;
+    return number{value, digits, s.substr(digits)};
+}
+
+// What two readings of one text found.
+struct readings {
+    std::optional<civil_date> date;
+    bool clash = false;
+
+    void operator()(const civil_date &d) noexcept
+    {
+        clash = clash || (date && *date != d);
+        date = d;
+    }
+};
+
+} // namespace
+
+struct date_recognizer::partial {
+    int day = 0, month = 0, year = 0;
+    std::size_t year_digits = 0;
+    int weekday = -1; // none written
+};
+
+namespace {
+
+using part = date_recognizer::part;
+using pattern = date_recognizer::pattern;
+
+constexpr part part_of(char letter, std::size_t run) noexcept
+{
+    switch (letter) {
+    case 'd': return run <= 2 ? part::day : part::weekday;
+    case 'M': return run <= 2 ? part::month : part::month_name;
+    default: return part::year;
+    }
+}
+
+pattern parse(std::string_view picture)
+{
+    pattern p;
+    std::string words;
+    const auto end_words = [&] {
+        if (auto text = squeezed(words); !text.empty())
+            p.push_back({part::text, std::move(text)});
+        words.clear();
+    };
+    for (std::size_t i = 0; i < picture.size();) {
+        const char c = picture[i];
+        if (c == '\'') {
+            // Quoted text; '' is a quote, within quotes or without.
+            ++i;
+            if (i < picture.size() && picture[i] == '\'') {
+                words += '\'';
+                ++i;
+                continue;
+            }
+            while (i < picture.size()) {
+                if (picture[i] == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
+                    words += '\'';
+                    i += 2;
+                } else if (picture[i] == '\'') {
+                    ++i;
+                    break;
+                } else {
+                    words += picture[i++];
+                }
+            }
+        } else if (c == 'd' || c == 'M' || c == 'y') {
+            std::size_t run = 1;
+            while (i + run < picture.size() && picture[i + run] == c)
+                ++run;
+            end_words();
+            p.push_back({part_of(c, run), {}});
+            i += run;
+        } else {
+            words += c;
+            ++i;
+        }
+    }
+    end_words();
+    return p;
+}
+
+// The weekday may be left out, and with it the words that part it from the
+// date ("Montag, 15. März 2004" as "15. März 2004"); words after a weekday
+// that ends the date are kept, since they may end the date itself
+// ("2004. március 15., hétfő" as "2004. március 15.").
+pattern without_weekday(pattern p)
+{
+    const auto weekday = std::find_if(p.begin(), p.end(), [](const auto &e) { return e.what == part::weekday; });
+    if (weekday == p.end())
+        return p;
+    const auto words_after = std::next(weekday) != p.end() && std::next(weekday)->what == part::text;
+    p.erase(weekday, std::next(weekday, words_after ? 2 : 1));
+    return p;
+}
+
+// A month written as a name decides alone, as in English; otherwise the order
+// in which the short format writes its numbers.
+date_order order_of(const pattern &short_format)
+{
+    int year = -1, month = -1, day = -1;
+    for (int i = 0; const auto &e : short_format) {
+        if (e.what == part::month_name)
+            return date_order::month_day_year;
+        int &at = e.what == part::year ? year : e.what == part::month ? month : day;
+        if (e.what != part::text && e.what != part::weekday && at < 0)
+            at = i;
+        ++i;
+    }
+    if (year >= 0 && year < month && year < day)
+        return date_order::year_month_day;
+    return day >= 0 && day < month ? date_order::day_month_year : date_order::month_day_year;
+}
+
+} // namespace
+
+date_recognizer::date_recognizer(const locale_dates &locale)
+    : order(locale.formats.empty() ? date_order::month_day_year : order_of(parse(locale.formats.front())))
+{
+    for (const auto &picture : locale.formats) {
+        auto full = parse(picture);
+        for (auto p : {without_weekday(full), full})
+            if (std::find(patterns.begin(), patterns.end(), p) == patterns.end())
+                patterns.push_back(std::move(p));
+    }
+    const auto fold_names = [](const auto &from, auto &to) {
+        for (std::size_t i = 0; i < from.size(); ++i)
+            for (const auto &name : from[i])
+                if (auto n = squeezed(name); !n.empty() && std::find(to[i].begin(), to[i].end(), n) == to[i].end())
+                    to[i].push_back(std::move(n));
+    };
+    fold_names(locale.months, months);
+    fold_names(locale.weekdays, weekdays);
+}
+
+template <typename Found>
+void date_recognizer::match(const pattern &p, std::size_t at, std::string_view rest, partial got,
+                            Found &found) const
+{
+    if (found.clash)
+        return;
+    if (at == p.size()) {
+        const auto date = make_date(full_year(got.year, got.year_digits), got.month, got.day);
+        if (date && nothing_but_a_time(rest) && (got.weekday < 0 || got.weekday == weekday_of(*date)))
+            found(*date);
+        return;
+    }
+    const auto next = [&](std::string_view after) { match(p, at + 1, after, got, found); };
+    // Each name, then, as an abbreviation may have, a full stop or none.
+    const auto names = [&](const auto &all, int &into, int first) {
+        for (std::size_t i = 0; i < all.size(); ++i)
+            for (const auto &name : all[i])
+                if (const auto after = take_name(rest, name)) {
+                    into = static_cast<int>(i) + first;
+                    next(*after);
+                    if (const auto stop = take_loose(*after, "."))
+                        next(*stop);
+                }
+    };
+    const element &e = p[at];
+    switch (e.what) {
+    case part::text:
+        if (at + 1 == p.size())
+            next(take_any_start(rest, e.text));
+        else if (const auto after = take_loose(rest, e.text))
+            next(*after);
+        break;
+    case part::day:
+    case part::month:
+        if (const auto n = take_number(rest, 1, 2)) {
+            (e.what == part::day ? got.day : got.month) = n->value;
+            next(n->rest);
+        }
+        break;
+    case part::year:
+        if (const auto n = take_number(rest, 2, 4)) {
+            got.year = n->value;
+            got.year_digits = n->digits;
+            next(n->rest);
+        }
+        break;
+    case part::month_name: names(months, got.month, 1); break;
+    case part::weekday: names(weekdays, got.weekday, 0); break;
+    }
+}
+
+std::optional<civil_date> date_recognizer::operator()(std::string_view text) const
+{
+    if (text.size() > longest_date_text)
+        return std::nullopt;
+    char buffer[longest_date_text];
+    const std::string_view folded(buffer, fold(text, buffer));
+    readings found;
+    if (const auto date = recognize_date(folded, order))
+        found(*date);
+    for (const auto &p : patterns)
+        match(p, 0, folded, {}, found);
+    return found.clash ? std::nullopt : found.date;
+}
+
+} // namespace calc

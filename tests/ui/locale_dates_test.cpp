@@ -1,0 +1,157 @@
+#include "ui/main_window/locale_dates.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTest>
+
+Q_DECLARE_METATYPE(calc::date_order)
+
+namespace {
+
+// Chosen for how they write dates: a stop after the day (de, hr, cs), words
+// between the parts (es, ru, lt), CJK units (ja, zh, ko), a month's other form
+// inside a date (pl, ru, cs, el), the weekday last (hu, tr), two-digit short
+// years (de, ko, bg), other digits (ar_EG, fa_IR), marks of direction (ar_EG),
+// a letter before the month (he), and Turkish and Greek letter case.
+const char *const locales[] = {"C",     "en_US", "de_DE", "es_ES", "ja_JP", "ru_RU", "hu_HU", "hr_HR",
+                               "ko_KR", "bg_BG", "pl_PL", "tr_TR", "el_GR", "ar_EG", "fa_IR", "zh_CN",
+                               "cs_CZ", "lt_LT", "vi_VN", "th_TH", "he_IL", "fr_FR"};
+
+std::optional<calc::civil_date> civil(QDate date)
+{
+    return calc::civil_date{date.year(), date.month(), date.day()};
+}
+
+} // namespace
+
+class LocaleDatesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Qt writes, the recognizer reads: every day of a few whole years, and a
+    // sample over the whole range, in each of the locale's own formats.
+    void readsWhatTheLocaleWrites_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *name : locales)
+            QTest::newRow(name) << name;
+    }
+
+    void readsWhatTheLocaleWrites()
+    {
+        QFETCH(QString, locale);
+        const QLocale l(locale);
+        const calc::date_recognizer read(localeDates(l));
+        std::vector<QDate> dates;
+        for (const int year : {1999, 2004, 2049})
+            for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
+                dates.push_back(d);
+        for (QDate d(100, 1, 1); d.year() <= 9999; d = d.addDays(997))
+            dates.push_back(d);
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat, QLocale::NarrowFormat}) {
+            // A two-digit year holds only the century it stands for.
+            const bool shortYear = !l.dateFormat(format).contains(QLatin1String("yyy"));
+            for (const QDate d : dates) {
+                if (shortYear && (d.year() < 1950 || d.year() > 2049))
+                    continue;
+                const QString text = l.toString(d, format);
+                QVERIFY2(read(foldedForDates(text, l)) == civil(d), qPrintable(text));
+                const QString shouted = l.toUpper(text);
+                QVERIFY2(read(foldedForDates(shouted, l)) == civil(d), qPrintable(shouted));
+            }
+        }
+    }
+
+    // What a person of the locale types, and what must stay no date.
+    void readsWhatPeopleType_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        const QDate none;
+        const auto row = [](const char *locale, const QString &text, QDate date) {
+            QTest::addRow("%s %s", locale, qPrintable(text)) << locale << text << date;
+        };
+        row("de_DE", "15. März 2004", QDate(2004, 3, 15));
+        row("de_DE", "Montag, 15. März 2004", QDate(2004, 3, 15));
+        row("de_DE", "13. Aug. 2060", QDate(2060, 8, 13));
+        row("de_DE", "13. Aug 2060", QDate(2060, 8, 13));
+        row("de_DE", "15.März 2004", QDate(2004, 3, 15));
+        row("de_DE", "15.  März   2004", QDate(2004, 3, 15));
+        row("de_DE", QString::fromUtf8("15.\u00a0M\u00e4rz\u202f2004"), QDate(2004, 3, 15));
+        row("de_DE", QString::fromUtf8("15. Ma\u0308rz 2004"), QDate(2004, 3, 15)); // decomposed
+        row("de_DE", "15.03.2004", QDate(2004, 3, 15));
+        row("de_DE", "January 15, 2004", QDate(2004, 1, 15));
+        row("de_DE", "Dienstag, 15. März 2004", none);
+        row("de_DE", "30. Februar 2045", none);
+        row("de_DE", "7. März", none);
+        row("de_DE", "15. marzo 2004", none);
+        row("es_ES", "lunes, 15 de marzo de 2004", QDate(2004, 3, 15));
+        row("es_ES", "15 de marzo de 2004", QDate(2004, 3, 15));
+        row("es_ES", "mar, 16 de mar de 2004", QDate(2004, 3, 16));
+        row("es_ES", "15/3/04", QDate(2004, 3, 15));
+        row("es_ES", "15/3/50", QDate(1950, 3, 15));
+        row("ja_JP", "2004年3月15日", QDate(2004, 3, 15));
+        row("ja_JP", "2004年3月15日月曜日", QDate(2004, 3, 15));
+        row("ja_JP", "2004年3月15日火曜日", none);
+        row("ru_RU", "15 марта 2004 г.", QDate(2004, 3, 15));
+        row("ru_RU", "15 марта 2004", QDate(2004, 3, 15));
+        row("ru_RU", "15 март 2004 г.", QDate(2004, 3, 15));
+        row("ru_RU", "15 МАРТА 2004 Г.", QDate(2004, 3, 15));
+        row("hu_HU", "2004. március 15.", QDate(2004, 3, 15));
+        row("hu_HU", "2004. március 15., hétfő", QDate(2004, 3, 15));
+        row("hu_HU", "2004. 03. 15.", QDate(2004, 3, 15));
+        row("hr_HR", "15. 03. 2004.", QDate(2004, 3, 15));
+        row("ko_KR", "04. 3. 15.", QDate(2004, 3, 15));
+        row("bg_BG", "15.03.04 г.", QDate(2004, 3, 15));
+        row("pl_PL", "15 marca 2004", QDate(2004, 3, 15));
+        row("pl_PL", "15 marzec 2004", QDate(2004, 3, 15));
+        row("tr_TR", "15 EKİM 2004", QDate(2004, 10, 15));
+        row("tr_TR", "15 ARALIK 2004", QDate(2004, 12, 15));
+        row("el_GR", "15 ΜΑΡΤΙΟΥ 2004", QDate(2004, 3, 15));
+        row("ar_EG", "١٥/٣/٢٠٠٤", QDate(2004, 3, 15));
+        row("fa_IR", "۲۰۰۴/۳/۱۵", QDate(2004, 3, 15));
+        row("cs_CZ", "15. července 2004", QDate(2004, 7, 15));
+        row("cs_CZ", "15. června 2004", QDate(2004, 6, 15));
+        row("cs_CZ", "15. listopadu 2004", QDate(2004, 11, 15));
+        row("hr_HR", "15. listopada 2004.", QDate(2004, 10, 15));
+        row("vi_VN", "15 tháng 10, 2004", QDate(2004, 10, 15));
+        row("vi_VN", "15 tháng 1, 2004", QDate(2004, 1, 15));
+    }
+
+    void readsWhatPeopleType()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        const QLocale l(locale);
+        const auto read = calc::date_recognizer(localeDates(l))(foldedForDates(text, l));
+        QCOMPARE(read, date.isValid() ? civil(date) : std::nullopt);
+    }
+
+    // Digits alone are read in the order of the locale's short format.
+    void digitsFollowTheShortFormat_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("date"); // of "01/02/03"
+        QTest::newRow("C") << "C" << QDate(2003, 1, 2);
+        QTest::newRow("en_US") << "en_US" << QDate(2003, 1, 2);
+        QTest::newRow("en_GB") << "en_GB" << QDate(2003, 2, 1);
+        QTest::newRow("de_DE") << "de_DE" << QDate(2003, 2, 1);
+        QTest::newRow("fr_FR") << "fr_FR" << QDate(2003, 2, 1);
+        QTest::newRow("ja_JP") << "ja_JP" << QDate(2001, 2, 3);
+        QTest::newRow("hu_HU") << "hu_HU" << QDate(2001, 2, 3);
+        QTest::newRow("fr_CA") << "fr_CA" << QDate(2001, 2, 3);
+    }
+
+    void digitsFollowTheShortFormat()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, date);
+        QCOMPARE(calc::date_recognizer(localeDates(QLocale(locale)))("01/02/03"), civil(date));
+    }
+};
+
+QTEST_MAIN(LocaleDatesTest)
+#include "locale_dates_test.moc"

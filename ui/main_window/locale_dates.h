@@ -1,0 +1,15 @@
+#pragma once
+
+#include "calc/date_text.h"
+
+#include <string>
+
+class QLocale;
+class QString;
+
+// How the locale writes dates: its formats and its month and weekday names.
+calc::locale_dates localeDates(const QLocale &locale);
+
+// A text as the recognizer compares it with the locale's names: in the
+// locale's own lower case ("EKİM" is "ekim" in Turkish) and decomposed.
+std::string foldedForDates(const QString &text, const QLocale &locale);
