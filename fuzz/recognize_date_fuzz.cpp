@@ -1,11 +1,13 @@
 #include "calc/civil.h"
 #include "calc/date_text.h"
+#include "tests/calc/sample_locales.h"
 
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -17,6 +19,11 @@ void check(bool holds)
         std::abort();
 }
 
+bool in_range(const calc::civil_date &d)
+{
+    return d.year >= 100 && d.year <= 9999 && calc::is_valid_date(d.year, d.month, d.day);
+}
+
 void check_reading(std::string_view text, calc::date_order order)
 {
     const auto date = calc::recognize_date(text, order);
@@ -24,7 +31,7 @@ void check_reading(std::string_view text, calc::date_order order)
         check(!date);
     if (!date)
         return;
-    check(date->year >= 100 && date->year <= 9999 && calc::is_valid_date(date->year, date->month, date->day));
+    check(in_range(*date));
 
     char iso[16];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date->year, date->month, date->day);
@@ -43,6 +50,20 @@ void check_reading(std::string_view text, calc::date_order order)
     check(calc::recognize_date({shouted, size}, order) == date);
 }
 
+// In a locale's own words: a date read is a real one, and space around the
+// text changes nothing.
+void check_locale_reading(std::string_view text, const calc::date_recognizer &read)
+{
+    const auto date = read(text);
+    if (text.size() > 255)
+        check(!date);
+    if (!date)
+        return;
+    check(in_range(*date));
+    if (text.size() + 2 <= 255)
+        check(read(" " + std::string(text) + "\u00a0") == date);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -51,5 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const auto order : {calc::date_order::month_day_year, calc::date_order::day_month_year,
                              calc::date_order::year_month_day})
         check_reading(text, order);
+    static const calc::date_recognizer locales[] = {calc::date_recognizer(sample_locales::spanish),
+                                                    calc::date_recognizer(sample_locales::russian),
+                                                    calc::date_recognizer(sample_locales::japanese)};
+    for (const auto &read : locales)
+        check_locale_reading(text, read);
     return 0;
 }

@@ -82,6 +82,7 @@ private slots:
         row("de_DE", QString::fromUtf8("15.\u00a0M\u00e4rz\u202f2004"), QDate(2004, 3, 15));
         row("de_DE", QString::fromUtf8("15. Ma\u0308rz 2004"), QDate(2004, 3, 15)); // decomposed
         row("de_DE", "15.03.2004", QDate(2004, 3, 15));
+        row("de_DE", "15. MÄRZ 2004", QDate(2004, 3, 15));
         row("de_DE", "January 15, 2004", QDate(2004, 1, 15));
         row("de_DE", "Dienstag, 15. März 2004", none);
         row("de_DE", "30. Februar 2045", none);
@@ -111,7 +112,10 @@ private slots:
         row("tr_TR", "15 ARALIK 2004", QDate(2004, 12, 15));
         row("el_GR", "15 ΜΑΡΤΙΟΥ 2004", QDate(2004, 3, 15));
         row("ar_EG", "١٥/٣/٢٠٠٤", QDate(2004, 3, 15));
+        row("ar_EG", "١٥ مارس ٢٠٠٤", QDate(2004, 3, 15));
+        row("ar_EG", "15/3/2004", QDate(2004, 3, 15));
         row("fa_IR", "۲۰۰۴/۳/۱۵", QDate(2004, 3, 15));
+        row("sk_SK", "15. 3. 2004", QDate(2004, 3, 15));
         row("cs_CZ", "15. července 2004", QDate(2004, 7, 15));
         row("cs_CZ", "15. června 2004", QDate(2004, 6, 15));
         row("cs_CZ", "15. listopadu 2004", QDate(2004, 11, 15));

@@ -1,0 +1,36 @@
+#pragma once
+
+// Locales as a platform describes them to the recognizer, by hand: folded to
+// lower case and decomposed (NFD) as a front end folds them.
+
+#include "calc/date_text.h"
+
+namespace sample_locales {
+
+// Words between the parts; "mar" both Tuesday and March.
+inline const calc::locale_dates spanish{
+    {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
+    {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
+      {"mayo", "may"}, {"junio", "jun"}, {"julio", "jul"}, {"agosto", "ago"},
+      {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
+    {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
+      {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}}};
+
+// Words after the year; a month's own form inside a date and alone.
+inline const calc::locale_dates russian{
+    {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'."},
+    {{{"января", "январь", "янв."}, {"февраля", "февраль", "февр."}, {"марта", "март", "мар."},
+      {"апреля", "апрель", "апр."}, {"мая", "ма\u0438\u0306"}, {"июня", "июнь", "июн."},
+      {"июля", "июль", "июл."}, {"августа", "август", "авг."}, {"сентября", "сентябрь", "сент."},
+      {"октября", "октябрь", "окт."}, {"ноября", "ноябрь", "нояб."}, {"декабря", "декабрь", "дек."}}},
+    {{{"воскресенье", "вс"}, {"понедельник", "пн"}, {"вторник", "вт"}, {"среда", "ср"},
+      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}}};
+
+// Units after each number and the weekday last, with no spaces.
+inline const calc::locale_dates japanese{
+    {"yyyy/MM/dd", "yyyy年M月d日dddd"},
+    {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
+    {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
+      {"金曜日", "金"}, {"土曜日", "土"}}}};
+
+} // namespace sample_locales
