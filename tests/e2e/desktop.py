@@ -166,6 +166,18 @@ class Program:
         assert len(focused) <= 1, f"several boxes focused: {focused}"
         return focused[0] if focused else None
 
+    def enter_date(self, text):
+        """Replaces the focused box's text, then presses Enter. xdotool types
+        ASCII; other letters, which it types unreliably (it borrows a spare key
+        for each and may drop some), are handed over through the accessibility
+        tree, as an input method would."""
+        if text.isascii():
+            key("ctrl+a")
+            type_text(text)
+        else:
+            self.boxes()[self.focused_box()].queryEditableText().setTextContents(text)
+        key("Return")
+
     def wait_for_focus(self, index, timeout=10.0):
         wait_until(lambda: self.focused_box() == index, f"the focus in Text{index + 1}", timeout)
 

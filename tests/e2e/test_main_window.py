@@ -7,19 +7,12 @@ import unittest
 import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop import MAIN_CAPTION, Program, has_state, key, type_text, window_size
+from desktop import MAIN_CAPTION, Program, has_state, key, window_size
 
 PROGRAM = None
 
 INITIAL_TEXTS = ["enter a date", "ENTER A DATE", "days difference",
                  "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"]
-
-
-def enter_date(text):
-    """Replaces the focused box's text as a person would, then presses Enter."""
-    key("ctrl+a")
-    type_text(text)
-    key("Return")
 
 
 class MainWindow(unittest.TestCase):
@@ -63,13 +56,13 @@ class MainWindow(unittest.TestCase):
         ]
         for typed, expected, focus in steps:
             with self.subTest(typed=typed, into=f"Text{2 - focus}"):
-                enter_date(typed)
+                program.enter_date(typed)
                 program.wait_for_focus(focus)
                 texts = program.texts()
                 self.assertEqual(texts[1 - focus], typed)
                 self.assertEqual(texts[2:], expected)
 
-    def test_numeric_dates_are_read_in_the_order_of_the_locale(self):
+    def test_dates_are_read_as_the_locale_writes_them(self):
         # Qt reads these variables against its own locale data, so none of
         # these locales needs to be installed in the C library.
         cases = [  # environment, first date, second date, the four results
@@ -81,13 +74,18 @@ class MainWindow(unittest.TestCase):
             ({"lang": "en_GB.UTF-8", "LC_ALL": "en_US.UTF-8"}, "1/15/2004", "3/20/2004",
              ["65", "9", "2", "0"]),
             ({"lang": "de_DE.UTF-8"}, "2004-01-15", "20.03.2004", ["65", "9", "2", "0"]),
+            # Long forms, in the locale's own words.
+            ({"lang": "de_DE.UTF-8"}, "Donnerstag, 15. Januar 2004", "20. März 2004",
+             ["65", "9", "2", "0"]),
+            ({"lang": "ru_RU.UTF-8"}, "15 января 2004 г.", "суббота, 20 марта 2004 г.",
+             ["65", "9", "2", "0"]),
         ]
         for environment, first, second, expected in cases:
             with self.subTest(**environment):
                 program = self.start(**environment)
-                enter_date(first)
+                program.enter_date(first)
                 program.wait_for_focus(1)
-                enter_date(second)
+                program.enter_date(second)
                 program.wait_for_focus(0)
                 self.assertEqual(program.texts()[2:], expected)
                 program.stop()
