@@ -72,7 +72,7 @@ constexpr code_point decode(std::string_view s) noexcept
 }
 
 // Writes the text as it is compared: digits in ASCII, every space a plain one,
-// ASCII in lower case, accents and invisible marks left out. Never longer than
+// ASCII in lower case, dotless i dotted, accents and invisible marks left out. Never longer than
 // the text. Returns the size written.
 constexpr std::size_t fold(std::string_view text, char *out) noexcept
 {
@@ -85,6 +85,8 @@ constexpr std::size_t fold(std::string_view text, char *out) noexcept
             out[size++] = ' ';
         else if (c.value >= 'A' && c.value <= 'Z')
             out[size++] = static_cast<char>(c.value - 'A' + 'a');
+        else if (c.value == 0x0131) // Turkish lower case makes English "FRIDAY" "frıday"
+            out[size++] = 'i';
         else if (!is_ignored(c.value))
             for (std::size_t i = 0; i < c.size; ++i)
                 out[size++] = text[i];

@@ -110,6 +110,7 @@ private slots:
         row("pl_PL", "15 marzec 2004", QDate(2004, 3, 15));
         row("tr_TR", "15 EKİM 2004", QDate(2004, 10, 15));
         row("tr_TR", "15 ARALIK 2004", QDate(2004, 12, 15));
+        row("tr_TR", "FRIDAY, 15 OCTOBER 2004", QDate(2004, 10, 15));
         row("el_GR", "15 ΜΑΡΤΙΟΥ 2004", QDate(2004, 3, 15));
         row("ar_EG", "١٥/٣/٢٠٠٤", QDate(2004, 3, 15));
         row("ar_EG", "١٥ مارس ٢٠٠٤", QDate(2004, 3, 15));
