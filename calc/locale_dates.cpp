@@ -33,6 +33,9 @@ constexpr int digit_value(char32_t c) noexcept
     return -1;
 }
 
+static_assert(digit_value(U'\u0665') == 5 && digit_value(U'\uff10') == 0 && digit_value(U'\U0001D7FF') == 9);
+static_assert(digit_value(U'\u0660' - 1) == -1 && digit_value(U'\u0669' + 1) == -1);
+
 constexpr bool is_space(char32_t c) noexcept
 {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x00A0 || c == 0x1680
@@ -94,6 +97,14 @@ constexpr std::size_t fold(std::string_view text, char *out) noexcept
     }
     return size;
 }
+
+constexpr bool folds_to(std::string_view text, std::string_view folded) noexcept
+{
+    char out[32]{};
+    return std::string_view(out, fold(text, out)) == folded;
+}
+static_assert(folds_to("\u0661\u0665\u00a0MA\u0308RZ\u200f \u0131", "15 marz i"));
+static_assert(folds_to("\xff\xc3", "\xff\xc3")); // malformed, kept
 
 // A name or a format's words as compared: folded, and without spaces, which
 // may be added or left out anywhere in a text.
@@ -268,6 +279,15 @@ pattern without_weekday(pattern p)
     return p;
 }
 
+// A format that leaves out the day, the month or the year cannot say which date it is.
+bool tells_the_date(const pattern &p)
+{
+    const auto has = [&](auto... parts) {
+        return std::any_of(p.begin(), p.end(), [&](const auto &e) { return ((e.what == parts) || ...); });
+    };
+    return has(part::day) && has(part::month, part::month_name) && has(part::year);
+}
+
 // A month written as a name decides alone, as in English; otherwise the order
 // in which the short format writes its numbers.
 date_order order_of(const pattern &short_format)
@@ -294,7 +314,7 @@ date_recognizer::date_recognizer(const locale_dates &locale)
     for (const auto &picture : locale.formats) {
         auto full = parse(picture);
         for (auto p : {without_weekday(full), full})
-            if (std::find(patterns.begin(), patterns.end(), p) == patterns.end())
+            if (tells_the_date(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
                 patterns.push_back(std::move(p));
     }
     const auto fold_names = [](const auto &from, auto &to) {
