@@ -2,6 +2,7 @@
 
 #include "calc/date_text.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <optional>
@@ -23,6 +24,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -33,6 +35,8 @@ private:
     std::optional<calc::civil_date> dateIn(const QLineEdit &box) const;
 
     const calc::date_order order;
+
+    QPoint formOffset; // where the controls' designed positions now start
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;
