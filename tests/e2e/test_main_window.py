@@ -7,19 +7,12 @@ import unittest
 import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop import MAIN_CAPTION, Program, has_state, key, type_text, window_size
+from desktop import MAIN_CAPTION, Program, enter_date, has_state, key, window_size
 
 PROGRAM = None
 
 INITIAL_TEXTS = ["enter a date", "ENTER A DATE", "days difference",
                  "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"]
-
-
-def enter_date(text):
-    """Replaces the focused box's text as a person would, then presses Enter."""
-    key("ctrl+a")
-    type_text(text)
-    key("Return")
 
 
 class MainWindow(unittest.TestCase):
