@@ -139,7 +139,7 @@ void velmarin::resizeEvent(QResizeEvent *event)
 {
     const QSize spare = event->size() - formSize;
     const QPoint offset(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow()) // the quit question is a child too
             child->move(child->pos() + offset - formOffset);
     }
