@@ -1,9 +1,11 @@
 """Drives the built program as a person (keys and clicks through X) and a
-screen reader (the AT-SPI tree) would. Needs the desktop of tests/e2e/session."""
+screen reader (the AT-SPI tree) would. Needs the desktop of tests/e2e/session;
+the weston helpers need it started with --wayland."""
 
 import os
 import re
 import subprocess
+import tempfile
 import time
 import warnings
 
@@ -80,16 +82,65 @@ def children(accessible):
     return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
 
 
+# --- weston -----------------------------------------------------------------
+# A top-level view in weston's scene: who owns it, its title, where it is.
+WESTON_VIEW = re.compile(r"View \d+ \(role xdg_toplevel, PID (\d+), .*?top-level window '(.*)'.*\):\n"
+                         r"\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)")
+
+
+def weston_views():
+    """(pid, title, (left, top, right, bottom)) of each top-level window weston shows."""
+    return [(int(m[1]), m[2], tuple(int(n) for n in m.groups()[2:]))
+            for m in WESTON_VIEW.finditer(run("weston-debug", "scene-graph"))]
+
+
+def weston_output_size():
+    found = re.search(r"Output 0 .*\n\s*position: \(0, 0\) -> \((\d+), (\d+)\)",
+                      run("weston-debug", "scene-graph"))
+    return int(found[1]), int(found[2])
+
+
+def click_in_weston(x, y):
+    """A click at (x, y) of weston's screen, sent to its window on the X server."""
+    screen = run("xdotool", "search", "--class", "^Weston Compositor$").split()[0]
+    run("xdotool", "mousemove", "--sync", "--window", screen, str(x), str(y), "click", "1")
+
+
+class WestonProtocol:
+    """Records, from its start, the requests clients send weston."""
+
+    def __init__(self):
+        self.log = tempfile.TemporaryFile("w+")
+        self.process = subprocess.Popen(["weston-debug", "proto"], stdout=self.log)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait()
+
+    def parents(self):
+        """{title of a top-level window: title of the window it was made a transient of}"""
+        self.log.seek(0)
+        titles, parent_ids = {}, {}
+        for line in self.log:
+            found = re.search(r"client (\S+) rq (xdg_toplevel@\d+)\.set_title\(\"(.*)\"\)", line)
+            if found:
+                titles[found[1], found[2]] = found[3]
+            found = re.search(r"client (\S+) rq (xdg_toplevel@\d+)\.set_parent\((xdg_toplevel@\d+)\)", line)
+            if found:
+                parent_ids[found[1], found[2]] = (found[1], found[3])
+        return {titles.get(child): titles.get(parent) for child, parent in parent_ids.items()}
+
+
 class Program:
     """One run of the program, started on the session's display."""
 
-    def __init__(self, path, lang="en_US.UTF-8", **extra_env):
+    def __init__(self, path, lang="en_US.UTF-8", stderr=None, **extra_env):
         env = dict(os.environ)
         for name in ("LC_ALL", "LC_TIME", "LANGUAGE"):
             env.pop(name, None)
         env["LANG"] = lang
         env.update(extra_env)
-        self.process = subprocess.Popen([path], env=env)
+        self.process = subprocess.Popen([path], env=env, stderr=stderr)
         self.pid = self.process.pid
 
     def stop(self):
@@ -119,6 +170,25 @@ class Program:
         window = self.wait_for_x_window(caption, timeout)
         wait_until(lambda: active_window() == window, f"'{caption}' to be active", timeout)
         return window
+
+    # --- weston's windows ------------------------------------------------
+    def wayland_window(self, caption):
+        """(left, top, right, bottom) on weston's screen of this process's window
+        with that caption, title bar included, or None."""
+        for pid, title, extent in weston_views():
+            if pid == self.pid and title == caption:
+                return extent
+        return None
+
+    def wait_for_wayland_window(self, caption, timeout=10.0):
+        return wait_until(lambda: self.wayland_window(caption), f"a window '{caption}' on weston", timeout)
+
+    def click_title_button(self, caption, button):
+        """Clicks "minimize", "maximize" or "close" in the title bar that Qt draws
+        itself: 30 pixels high, its buttons 18 wide, 5 apart and 8 from the right."""
+        _, top, right, _ = self.wait_for_wayland_window(caption)
+        from_right = {"close": 17, "maximize": 40, "minimize": 63}[button]
+        click_in_weston(right - from_right, top + 15)
 
     # --- the AT-SPI tree -------------------------------------------------
     def application(self):

@@ -1,5 +1,7 @@
 #include "ui/credits_window/credits.h"
 
+#include "ui/designed_size.h"
+
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,7 +16,7 @@ credits::credits(QWidget *parent)
     Q_INIT_RESOURCE(credits);
     picture.load(QStringLiteral(":/credits.svg"));
     setWindowTitle(QStringLiteral("program by Ferrowby"));
-    setFixedSize(595, 520);
+    setDesignedSize(*this, QSize(595, 520)); // a larger window shows more of the picture
     // No control here can take the focus, so the window takes it itself.
     setFocusPolicy(Qt::StrongFocus);
 

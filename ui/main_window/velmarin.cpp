@@ -2,6 +2,7 @@
 
 #include "calc/date_difference.h"
 #include "ui/credits_window/credits.h"
+#include "ui/designed_size.h"
 #include "ui/main_window/locale_dates.h"
 
 #include <QCloseEvent>
@@ -10,8 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QResizeEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -21,6 +24,8 @@ constexpr int px(int twips)
 {
     return twips / 15;
 }
+
+const QSize formSize(px(3495), px(5220));
 
 // Every label sits 240 twips above its box; all share one column.
 std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n, int labelTop, const char *heading,
@@ -53,7 +58,7 @@ velmarin::velmarin(QWidget *parent)
     , dates(localeDates(locale))
 {
     setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
-    setFixedSize(px(3495), px(5220));
+    setDesignedSize(*this, formSize);
 
     std::tie(Label1, Text1) = placePair(this, 1, 120, "ENTER A DATE", "enter a date");
     std::tie(Label2, Text2) = placePair(this, 2, 840, "ENTER A DATE", "ENTER A DATE");
@@ -128,6 +133,19 @@ void velmarin::difference()
     Text6->setText(QString::fromStdString(texts.years));
 }
 
+// Only a window the compositor maximized is larger than the form, which then
+// keeps its layout in the middle instead of hugging a corner.
+void velmarin::resizeEvent(QResizeEvent *event)
+{
+    const QSize spare = event->size() - formSize;
+    const QPoint offset(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) // the quit question is a child too
+            child->move(child->pos() + offset - formOffset);
+    }
+    formOffset = offset;
+}
+
 void velmarin::closeEvent(QCloseEvent *event)
 {
     if (Form_Unload())
@@ -150,7 +168,8 @@ bool velmarin::Form_Unload()
     auto *ending = new credits; // no owner: it outlives this window
     ending->setAttribute(Qt::WA_DeleteOnClose);
     // Centred on this window's screen: too large to let it fall where a window manager likes.
-    ending->move(screen()->availableGeometry().center() - ending->rect().center());
+    if (!compositorPlacesWindows())
+        ending->move(screen()->availableGeometry().center() - ending->rect().center());
     ending->show();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "calc/date_text.h"
 
 #include <QLocale>
+#include <QPoint>
 #include <QWidget>
 
 #include <optional>
@@ -24,6 +25,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -35,6 +37,8 @@ private:
 
     const QLocale locale;
     const calc::date_recognizer dates; // built once: the locale's names and formats
+
+    QPoint formOffset; // where the controls' designed positions now start
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;
