@@ -106,6 +106,7 @@ private slots:
         row("hr_HR", "15. 03. 2004.", QDate(2004, 3, 15));
         row("ko_KR", "04. 3. 15.", QDate(2004, 3, 15));
         row("bg_BG", "15.03.04 г.", QDate(2004, 3, 15));
+        row("bg_BG", "15.03.2004 г.", QDate(2004, 3, 15));
         row("pl_PL", "15 marca 2004", QDate(2004, 3, 15));
         row("pl_PL", "15 marzec 2004", QDate(2004, 3, 15));
         row("tr_TR", "15 EKİM 2004", QDate(2004, 10, 15));
