@@ -63,7 +63,7 @@ test-windows: windows
 	@scripts/install-deps windows-test
 	scripts/test-windows build/windows
 
-# Qt 5.15 is what a 32-bit Windows build uses; the window tests prove it here.
+# Qt 5.15 is the Qt of Debian 11 and other systems without Qt 6; the window tests prove it here.
 qt5:
 	@scripts/install-deps qt5
 	$(call preset_tests,qt5)
