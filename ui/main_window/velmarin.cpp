@@ -4,6 +4,7 @@
 #include "ui/credits_window/credits.h"
 #include "ui/designed_size.h"
 #include "ui/main_window/locale_dates.h"
+#include "ui/main_window/velmarin_design.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,29 +16,32 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstddef>
 #include <tuple>
 
 namespace {
 
-// The window was designed in twips; at 96 dots per inch 15 twips make a pixel.
+namespace design = velmarin_design;
+
+// Qt counts in pixels of 96 dots per inch and scales them to the screen itself.
 constexpr int px(int twips)
 {
-    return twips / 15;
+    return design::pixels(twips, 96);
 }
 
-const QSize formSize(px(3495), px(5220));
+const QSize formSize(px(design::client_width), px(design::client_height));
 
-// Every label sits 240 twips above its box; all share one column.
-std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n, int labelTop, const char *heading,
-                                           const char *initial)
+std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n)
 {
-    auto *label = new QLabel(QString::fromLatin1(heading), window);
+    const auto &pair = design::boxes[static_cast<std::size_t>(n - 1)];
+    auto *label = new QLabel(QString::fromLatin1(pair.heading), window);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
-    label->setGeometry(px(240), px(labelTop), px(3015), px(255));
+    label->setGeometry(px(design::left), px(pair.label_top), px(design::width), px(design::label_height));
     // Created after its label so that it overlaps the label's lower edge, not the other way round.
-    auto *box = new QLineEdit(QString::fromLatin1(initial), window);
+    auto *box = new QLineEdit(QString::fromLatin1(pair.initial), window);
     box->setObjectName(QStringLiteral("Text%1").arg(n));
-    box->setGeometry(px(240), px(labelTop + 240), px(3015), px(375));
+    box->setGeometry(px(design::left), px(pair.label_top + design::box_below_label), px(design::width),
+                     px(design::box_height));
     label->setBuddy(box); // names the box for screen readers
     return {label, box};
 }
@@ -60,12 +64,12 @@ velmarin::velmarin(QWidget *parent)
     setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
     setDesignedSize(*this, formSize);
 
-    std::tie(Label1, Text1) = placePair(this, 1, 120, "ENTER A DATE", "enter a date");
-    std::tie(Label2, Text2) = placePair(this, 2, 840, "ENTER A DATE", "ENTER A DATE");
-    std::tie(Label3, Text3) = placePair(this, 3, 1800, "DAYS DIFFERENCE", "days difference");
-    std::tie(Label4, Text4) = placePair(this, 4, 2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE");
-    std::tie(Label5, Text5) = placePair(this, 5, 3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE");
-    std::tie(Label6, Text6) = placePair(this, 6, 4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE");
+    std::tie(Label1, Text1) = placePair(this, 1);
+    std::tie(Label2, Text2) = placePair(this, 2);
+    std::tie(Label3, Text3) = placePair(this, 3);
+    std::tie(Label4, Text4) = placePair(this, 4);
+    std::tie(Label5, Text5) = placePair(this, 5);
+    std::tie(Label6, Text6) = placePair(this, 6);
 
     // Both date boxes carry the same heading; this tells them apart when heard.
     Text1->setAccessibleDescription(tr("first date"));

@@ -1,0 +1,17 @@
+#include "ui/main_window/velmarin_win32.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+{
+    velmarin::open(instance, show);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Lets Tab and Shift+Tab move between the boxes, as in a dialog.
+        if (IsDialogMessageW(GetAncestor(message.hwnd, GA_ROOT), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,582 @@
+// Drives orvandel.exe from outside, as a person would: finds its windows by
+// title and its controls by class and order, types and clicks with real input.
+// Usage: windows_test ORVANDEL.EXE DPI [SCREENSHOT.BMP]
+
+#include "ui/main_window/velmarin_design.h"
+
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+namespace design = velmarin_design;
+using namespace std::chrono_literals;
+using clock_type = std::chrono::steady_clock;
+
+int failures = 0;
+int dpi = 96;
+
+void check(bool passed, const std::string &what)
+{
+    if (!passed) {
+        ++failures;
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+std::string narrow(const std::wstring &text)
+{
+    return {text.begin(), text.end()}; // the texts checked here are all ASCII
+}
+
+bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds limit = 5s)
+{
+    const auto end = clock_type::now() + limit;
+    while (!condition()) {
+        if (clock_type::now() > end)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+HWND waitForWindow(const wchar_t *className, const wchar_t *title)
+{
+    HWND found = nullptr;
+    // Shown, so that it has all its controls.
+    waitUntil([&] { return (found = FindWindowW(className, title)) != nullptr && IsWindowVisible(found); }, 20s);
+    check(found != nullptr, "no window titled " + narrow(title));
+    return found;
+}
+
+std::vector<HWND> children(HWND window)
+{
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            found.push_back(child);
+    return found;
+}
+
+std::wstring classOf(HWND window)
+{
+    wchar_t name[64]{};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+// WM_GETTEXT, since GetWindowText does not ask another process's controls.
+std::wstring textOf(HWND control)
+{
+    wchar_t text[256]{};
+    SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void setText(HWND control, const std::wstring &text)
+{
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND focusIn(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+int scaled(int length, int from)
+{
+    return MulDiv(length, dpi, from);
+}
+
+// Real input, through the same queue as a keyboard and a mouse.
+void send(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(150);
+}
+
+INPUT key(WORD virtualKey, bool up, DWORD flags = 0)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags | (up ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+// Presses the keys in order and lets them go in reverse: {VK_CONTROL, 'M'} is Ctrl+M.
+void press(std::vector<WORD> keys, DWORD flags = 0)
+{
+    std::vector<INPUT> inputs;
+    for (WORD k : keys)
+        inputs.push_back(key(k, false, k == keys.back() ? flags : 0));
+    for (auto k = keys.rbegin(); k != keys.rend(); ++k)
+        inputs.push_back(key(*k, true, *k == keys.back() ? flags : 0));
+    send(inputs);
+}
+
+void type(const std::wstring &text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text)
+        for (bool up : {false, true}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = c;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+            inputs.push_back(input);
+        }
+    send(inputs);
+}
+
+void click(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv((r.left + r.right) / 2, 65536, GetSystemMetrics(SM_CXSCREEN));
+    move.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, GetSystemMetrics(SM_CYSCREEN));
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT down = move, up = move;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    send({move, down, up});
+}
+
+// Clicks into boxes under Wine sometimes land where the pointer was; this never misses.
+void focus(HWND control)
+{
+    const DWORD ours = GetCurrentThreadId();
+    const DWORD theirs = GetWindowThreadProcessId(control, nullptr);
+    AttachThreadInput(ours, theirs, TRUE);
+    SetFocus(control);
+    AttachThreadInput(ours, theirs, FALSE);
+}
+
+RECT clientRectOnScreen(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT *>(&r), 2);
+    return r;
+}
+
+struct program {
+    PROCESS_INFORMATION process{};
+
+    explicit program(const wchar_t *path)
+    {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + std::wstring(path) + L"\"";
+        check(CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &process),
+              "the program does not start");
+    }
+    ~program()
+    {
+        TerminateProcess(process.hProcess, 99); // only if a check left it running
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    bool ended() const { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }
+    DWORD exitCode() const
+    {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code;
+    }
+};
+
+// The main window's twelve controls: Label1, Text1, ..., Label6, Text6.
+struct form {
+    HWND window;
+    std::array<HWND, 7> Label{}, Text{};
+
+    explicit form(HWND found)
+        : window(found)
+    {
+        const auto controls = children(window);
+        check(controls.size() == 12, "the main window has " + std::to_string(controls.size()) + " controls");
+        for (std::size_t n = 1; n <= 6 && 2 * n <= controls.size(); ++n) {
+            Label[n] = controls[2 * n - 2];
+            Text[n] = controls[2 * n - 1];
+        }
+    }
+
+    std::vector<std::wstring> texts() const
+    {
+        std::vector<std::wstring> all;
+        for (std::size_t n = 1; n <= 6; ++n) {
+            all.push_back(textOf(Label[n]));
+            all.push_back(textOf(Text[n]));
+        }
+        return all;
+    }
+    std::vector<std::wstring> results() const
+    {
+        return {textOf(Text[3]), textOf(Text[4]), textOf(Text[5]), textOf(Text[6])};
+    }
+};
+
+std::wstring wide(const char *text)
+{
+    return {text, text + std::strlen(text)};
+}
+
+void checkLayout(const form &f)
+{
+    RECT client;
+    GetClientRect(f.window, &client);
+    check(client.right == scaled(design::client_width, 1440) && client.bottom == scaled(design::client_height, 1440),
+          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    check(!(GetWindowLongW(f.window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)), "the window can be resized");
+    const RECT origin = clientRectOnScreen(f.window);
+    for (std::size_t n = 1; n <= 6; ++n) {
+        const auto &pair = design::boxes[n - 1];
+        const std::string name = "Text" + std::to_string(n);
+        const auto placed = [&](HWND control, int top, int height) {
+            RECT r;
+            GetWindowRect(control, &r);
+            return r.left - origin.left == scaled(design::left, 1440) && r.top - origin.top == scaled(top, 1440)
+                && r.right - r.left == scaled(design::width, 1440) && r.bottom - r.top == scaled(height, 1440);
+        };
+        check(classOf(f.Label[n]) == L"Static" && classOf(f.Text[n]) == L"Edit", name + " is no Edit after a Static");
+        check(textOf(f.Label[n]) == wide(pair.heading), "Label" + std::to_string(n) + "'s text");
+        check(textOf(f.Text[n]) == wide(pair.initial), name + "'s initial text");
+        check(placed(f.Label[n], pair.label_top, design::label_height), "Label" + std::to_string(n) + "'s place");
+        check(placed(f.Text[n], pair.label_top + design::box_below_label, design::box_height), name + "'s place");
+        const auto style = GetWindowLongW(f.Text[n], GWL_STYLE);
+        check((style & WS_TABSTOP) && !(GetWindowLongW(f.Label[n], GWL_STYLE) & WS_TABSTOP),
+              name + " is no tab stop, or its label is");
+        check(((style & ES_READONLY) != 0) == (n > 2), name + " is read-only wrongly");
+    }
+    check(focusIn(f.window) == f.Text[1], "the focus does not start in Text1");
+}
+
+enum class entry { set_text, typed };
+enum class enter_key { enter, keypad, ctrl_m, ctrl_j, alt_enter };
+
+struct enter_case {
+    const char *name;
+    const wchar_t *first;
+    const wchar_t *second;
+    entry how;
+    std::size_t pressedIn;
+    enter_key with;
+    std::vector<std::wstring> expected; // empty: the results keep their texts
+};
+
+void pressKey(enter_key with)
+{
+    switch (with) {
+    case enter_key::enter: press({VK_RETURN}); break;
+    case enter_key::keypad: press({VK_RETURN}, KEYEVENTF_EXTENDEDKEY); break;
+    case enter_key::ctrl_m: press({VK_CONTROL, 'M'}); break;
+    case enter_key::ctrl_j: press({VK_CONTROL, 'J'}); break;
+    case enter_key::alt_enter: press({VK_MENU, VK_RETURN}); break;
+    }
+}
+
+void enterDates(const form &f, const enter_case &c)
+{
+    const std::vector<std::wstring> initial = {L"days difference", L"WEEKS DIFFERENCE", L"MONTHS DIFFERENCE",
+                                               L"YEARS DIFFERENCE"};
+    for (std::size_t n = 3; n <= 6; ++n)
+        setText(f.Text[n], initial[n - 3]);
+    for (std::size_t n : {1u, 2u}) {
+        const wchar_t *date = n == 1 ? c.first : c.second;
+        if (c.how == entry::set_text) {
+            setText(f.Text[n], date);
+            continue;
+        }
+        focus(f.Text[n]);
+        SendMessageW(f.Text[n], EM_SETSEL, 0, -1); // typing replaces it all
+        type(date);
+        check(waitUntil([&] { return textOf(f.Text[n]) == date; }, 2s),
+              std::string(c.name) + ": typing reached the box as " + narrow(textOf(f.Text[n])));
+    }
+    const HWND pressed = f.Text[c.pressedIn];
+    focus(pressed);
+    const HWND other = f.Text[3 - c.pressedIn];
+    const std::wstring before = textOf(pressed);
+    pressKey(c.with);
+    const bool carriageReturn = c.with < enter_key::ctrl_j;
+    check(waitUntil([&] { return focusIn(f.window) == (carriageReturn ? other : pressed); }, 2s),
+          std::string(c.name) + ": the focus is in the " + (focusIn(f.window) == pressed ? "same box" : "wrong place"));
+    check(f.results() == (c.expected.empty() ? initial : c.expected), std::string(c.name) + ": results " +
+              narrow(f.results()[0]) + " " + narrow(f.results()[1]) + " " + narrow(f.results()[2]) + " " +
+              narrow(f.results()[3]));
+    if (carriageReturn)
+        check(textOf(pressed) == before, std::string(c.name) + ": the key changed the box's text");
+}
+
+bool userLocaleIs(std::wstring_view name)
+{
+    wchar_t user[LOCALE_NAME_MAX_LENGTH]{};
+    GetUserDefaultLocaleName(user, LOCALE_NAME_MAX_LENGTH);
+    return user == name;
+}
+
+void checkEnter(const form &f)
+{
+    const std::vector<std::wstring> jan_to_mar = {L"65", L"9", L"2", L"0"};
+    // Dates in the locale's own words are dates only in that locale.
+    const auto in_german = userLocaleIs(L"de-DE") ? jan_to_mar : std::vector<std::wstring>{};
+    const enter_case cases[] = {
+        {"initial texts", L"enter a date", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
+        {"only the first is a date", L"15 January 2004", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
+        {"only the second is a date", L"enter a date", L"20 March 2004", entry::set_text, 2, enter_key::enter, {}},
+        {"later to earlier", L"20 March 2004", L"15 January 2004", entry::set_text, 1, enter_key::enter,
+         {L"65", L"-9", L"2", L"0"}},
+        {"a year across a leap day", L"1 March 2003", L"1 March 2004", entry::set_text, 2, enter_key::enter,
+         {L"366", L"52", L"12", L"1"}},
+        {"ISO dates", L"2004-01-15", L"2004-03-20", entry::set_text, 1, enter_key::enter, jan_to_mar},
+        {"keypad Enter", L"15 January 2004", L"20 March 2004", entry::set_text, 2, enter_key::keypad, jan_to_mar},
+        {"Ctrl+M", L"15 January 2004", L"20 March 2004", entry::set_text, 1, enter_key::ctrl_m, jan_to_mar},
+        {"Ctrl+J is no carriage return", L"15 January 2004", L"20 March 2004", entry::set_text, 2,
+         enter_key::ctrl_j, {}},
+        {"Alt+Enter is no carriage return", L"15 January 2004", L"20 March 2004", entry::set_text, 2,
+         enter_key::alt_enter, {}},
+        {"typed, a year short of a day", L"1 January 2004", L"31 December 2004", entry::typed, 2,
+         enter_key::enter, {L"365", L"52", L"12", L"0"}},
+        {"typed", L"15 January 2004", L"20 March 2004", entry::typed, 1, enter_key::enter, jan_to_mar},
+        {"German long form", L"Donnerstag, 15. Januar 2004", L"20. M\u00e4rz 2004", entry::set_text, 1,
+         enter_key::enter, in_german},
+        {"German digits", L"15.01.2004", L"20.03.2004", entry::set_text, 2, enter_key::enter, in_german},
+    };
+    SetForegroundWindow(f.window);
+    for (const auto &c : cases)
+        enterDates(f, c);
+}
+
+// What the screen shows in the rectangle, as the rows of a bottom-up 24-bit BMP.
+std::vector<BYTE> grab(const RECT &r, BITMAPINFOHEADER &header)
+{
+    header = {};
+    header.biSize = sizeof header;
+    header.biWidth = r.right - r.left;
+    header.biHeight = r.bottom - r.top;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biSizeImage = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
+    std::vector<BYTE> pixels(header.biSizeImage);
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, header.biWidth, header.biHeight);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, header.biWidth, header.biHeight, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previous);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(header.biHeight), pixels.data(),
+              reinterpret_cast<BITMAPINFO *>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The window, frame and all.
+void saveScreenshot(HWND window, const char *path)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    BITMAPINFOHEADER header;
+    const auto pixels = grab(r, header);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    FILE *out = std::fopen(path, "wb");
+    check(out != nullptr, std::string("cannot write ") + path);
+    if (!out)
+        return;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&header, sizeof header, 1, out);
+    std::fwrite(pixels.data(), pixels.size(), 1, out);
+    std::fclose(out);
+}
+
+HWND checkQuestion(HWND mainWindow)
+{
+    const HWND box = waitForWindow(L"#32770", L"orvandel");
+    if (!box)
+        return nullptr;
+    check(GetWindow(box, GW_OWNER) == mainWindow, "the question does not belong to the main window");
+    // Buttons by their answers, not their words, which follow the user's language.
+    std::set<int> buttons;
+    std::set<std::wstring> texts;
+    HWND yes = nullptr;
+    bool icon = false;
+    for (HWND child : children(box)) {
+        const auto style = GetWindowLongW(child, GWL_STYLE);
+        if (classOf(child) == L"Button") {
+            buttons.insert(GetDlgCtrlID(child));
+            if (GetDlgCtrlID(child) == IDYES)
+                yes = child;
+        } else if ((style & SS_TYPEMASK) == SS_ICON) {
+            icon = icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else {
+            texts.insert(textOf(child));
+        }
+    }
+    check(texts.count(L"Do you want to quit this program") == 1, "the question's text");
+    check(buttons == std::set<int>{IDYES, IDNO}, "the question's buttons are not exactly Yes and No");
+    // Wine's message box answers DM_GETDEFID with IDOK whatever it shows.
+    check(yes && (GetWindowLongW(yes, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON && focusIn(box) == yes,
+          "Yes is not the default");
+    check(!icon, "the question shows an icon");
+    return box;
+}
+
+void answer(HWND box, int button)
+{
+    PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+    check(waitUntil([&] { return !IsWindow(box); }), "the question stays after an answer");
+}
+
+// Every way of closing the main window asks first; No keeps everything as it was.
+void checkAnswerNo(const form &f)
+{
+    const struct {
+        const char *name;
+        std::function<void()> close;
+    } ways[] = {
+        {"WM_CLOSE", [&] { PostMessageW(f.window, WM_CLOSE, 0, 0); }},
+        {"the system menu's Close", [&] { PostMessageW(f.window, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Alt+F4", [&] { SetForegroundWindow(f.window); press({VK_MENU, VK_F4}); }},
+    };
+    for (const auto &way : ways) {
+        const auto texts = f.texts();
+        const HWND focus = focusIn(f.window);
+        way.close();
+        const HWND box = checkQuestion(f.window);
+        check(box != nullptr, std::string(way.name) + " does not ask");
+        if (!box)
+            continue;
+        answer(box, IDNO);
+        check(IsWindow(f.window) && IsWindowVisible(f.window), std::string(way.name) + ": No closed the window");
+        check(f.texts() == texts, std::string(way.name) + ": No changed the texts");
+        check(waitUntil([&] { return focusIn(f.window) == focus; }, 2s),
+              std::string(way.name) + ": No moved the focus");
+    }
+}
+
+// Answers Yes with the keyboard's Enter, which also proves Yes is the default.
+HWND quitToCredits(const form &f)
+{
+    PostMessageW(f.window, WM_CLOSE, 0, 0);
+    const HWND box = checkQuestion(f.window);
+    if (!box)
+        return nullptr;
+    SetForegroundWindow(box);
+    press({VK_RETURN});
+    const HWND creditsWindow = waitForWindow(nullptr, L"program by Ferrowby");
+    check(waitUntil([&] { return !IsWindow(f.window); }), "Yes kept the main window");
+    return creditsWindow;
+}
+
+void checkCredits(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    check(client.right == scaled(595, 96) && client.bottom == scaled(520, 96),
+          "credits client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    check(GetWindow(window, GW_OWNER) == nullptr, "the credits have an owner");
+    // A picture has many colours where a bare window has one.
+    std::size_t colours = 0;
+    waitUntil([&] {
+        BITMAPINFOHEADER header;
+        const auto pixels = grab(clientRectOnScreen(window), header);
+        std::set<std::array<BYTE, 3>> seen;
+        for (std::size_t at = 0; at + 3 <= pixels.size(); at += 3 * 97)
+            seen.insert({pixels[at], pixels[at + 1], pixels[at + 2]});
+        colours = seen.size();
+        return colours > 40;
+    }, 3s);
+    check(colours > 40, "the credits picture is not painted: " + std::to_string(colours) + " colours");
+}
+
+struct ending {
+    const char *name;
+    std::function<void(HWND)> act;
+    std::chrono::milliseconds earliest, latest; // from the credits showing to the process's end
+};
+
+void run(const wchar_t *path, const ending &how, bool everything, const char *screenshot)
+{
+    program orvandel(path);
+    const HWND mainWindow = waitForWindow(nullptr, L"DATE DIFFERENCE");
+    if (!mainWindow)
+        return;
+    const form f(mainWindow);
+    if (everything) {
+        checkLayout(f);
+        checkEnter(f);
+        if (screenshot)
+            saveScreenshot(f.window, screenshot);
+        checkAnswerNo(f);
+    }
+    const HWND creditsWindow = quitToCredits(f);
+    if (!creditsWindow)
+        return;
+    const auto shown = clock_type::now();
+    if (everything)
+        checkCredits(creditsWindow);
+    how.act(creditsWindow);
+    check(WaitForSingleObject(orvandel.process.hProcess, 10000) == WAIT_OBJECT_0,
+          std::string(how.name) + " does not end the program");
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(clock_type::now() - shown);
+    check(took >= how.earliest && took <= how.latest,
+          std::string(how.name) + " ended the program after " + std::to_string(took.count()) + " ms");
+    check(orvandel.ended() && orvandel.exitCode() == 0,
+          std::string(how.name) + ": exit status " + std::to_string(orvandel.exitCode()));
+    std::printf("%s: ended after %lld ms\n", how.name, static_cast<long long>(took.count()));
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    if (argc < 3) {
+        std::printf("usage: windows_test ORVANDEL.EXE DPI [SCREENSHOT.BMP]\n");
+        return 2;
+    }
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    dpi = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
+    check(static_cast<int>(GetDpiForSystem()) == dpi, "Wine runs at " + std::to_string(GetDpiForSystem()) + " DPI");
+    const std::string screenshot = argc > 3 ? narrow(argv[3]) : "";
+
+    // The timer, first: it runs while everything else is checked.
+    const ending endings[] = {
+        {"Timer1", [](HWND) {}, 4500ms, 7000ms},
+        {"a click", [](HWND w) { click(w); }, 0ms, 2500ms},
+        {"a letter key", [](HWND w) { SetForegroundWindow(w); press({'A'}); }, 0ms, 2500ms},
+        {"Alt", [](HWND w) { SetForegroundWindow(w); press({VK_MENU}); }, 0ms, 2500ms},
+        {"F10", [](HWND w) { SetForegroundWindow(w); press({VK_F10}); }, 0ms, 2500ms},
+        {"closing the credits", [](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }, 0ms, 2500ms},
+    };
+    for (const auto &how : endings)
+        run(argv[1], how, &how == &endings[0], screenshot.empty() ? nullptr : screenshot.c_str());
+
+    if (failures)
+        std::printf("%d checks failed at %d DPI\n", failures, dpi);
+    else
+        std::printf("all passed at %d DPI\n", dpi);
+    return failures ? 1 : 0;
+}

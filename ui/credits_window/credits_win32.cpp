@@ -1,0 +1,131 @@
+#include "ui/credits_window/credits_win32.h"
+
+namespace credits {
+namespace {
+
+constexpr wchar_t className[] = L"credits";
+constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR Timer1 = 1;
+// Client size at 96 dots per inch.
+constexpr int width = 595;
+constexpr int height = 520;
+
+void endProgram()
+{
+    PostQuitMessage(0);
+}
+
+void Form_Click()
+{
+    endProgram();
+}
+
+void Form_KeyDown()
+{
+    endProgram();
+}
+
+void Timer1_Timer()
+{
+    endProgram();
+}
+
+HBITMAP picture(HWND window)
+{
+    return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// At its own size from the top-left corner: the window cuts it off, it is never shrunk.
+void paint(HWND window)
+{
+    PAINTSTRUCT paint;
+    const HDC target = BeginPaint(window, &paint);
+    BITMAP size;
+    GetObjectW(picture(window), sizeof size, &size);
+    const HDC source = CreateCompatibleDC(target);
+    const HGDIOBJ previous = SelectObject(source, picture(window));
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    SetStretchBltMode(target, HALFTONE);
+    StretchBlt(target, 0, 0, MulDiv(size.bmWidth, dpi, 96), MulDiv(size.bmHeight, dpi, 96), source, 0, 0,
+               size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    EndPaint(window, &paint);
+}
+
+void placeCentred(HWND window, HMONITOR monitor)
+{
+    const UINT dpi = GetDpiForWindow(window);
+    RECT frame{0, 0, MulDiv(width, static_cast<int>(dpi), 96), MulDiv(height, static_cast<int>(dpi), 96)};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(monitor, &screen);
+    const RECT &area = screen.rcWork;
+    const int frameWidth = frame.right - frame.left;
+    const int frameHeight = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, (area.left + area.right - frameWidth) / 2,
+                 (area.top + area.bottom - frameHeight) / 2, frameWidth, frameHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(LoadImageW(GetModuleHandleW(nullptr), L"CREDITS",
+                                                                IMAGE_BITMAP, 0, 0, 0)));
+        SetTimer(window, Timer1, 5000, nullptr);
+        return 0;
+    case WM_PAINT:
+        paint(window);
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_GETDLGCODE:
+        return DLGC_WANTALLKEYS; // every key ends the credits; none moves a dialog focus
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP:
+        Form_Click();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        Form_KeyDown();
+        return 0;
+    case WM_TIMER:
+        Timer1_Timer();
+        return 0;
+    case WM_DESTROY:
+        DeleteObject(picture(window));
+        endProgram(); // however it is closed
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void open(HINSTANCE instance, HMONITOR monitor)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1"); // app/windows/orvandel.rc
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+    const HWND window = CreateWindowExW(0, className, L"program by Ferrowby", style, 0, 0, 0, 0, nullptr, nullptr,
+                                        instance, nullptr);
+    placeCentred(window, monitor);
+    ShowWindow(window, SW_SHOW);
+}
+
+} // namespace credits

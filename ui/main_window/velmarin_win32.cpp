@@ -1,0 +1,240 @@
+#include "ui/main_window/velmarin_win32.h"
+
+#include "calc/date_difference.h"
+#include "ui/credits_window/credits_win32.h"
+#include "ui/main_window/locale_dates_win32.h"
+#include "ui/main_window/velmarin_design.h"
+
+#include <commctrl.h>
+
+#include <cstddef>
+#include <string>
+
+namespace {
+
+namespace design = velmarin_design;
+
+constexpr wchar_t className[] = L"velmarin";
+constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
+
+std::wstring utf16(const std::string &text)
+{
+    const int length = static_cast<int>(text.size());
+    std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0)),
+                        L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, result.data(), static_cast<int>(result.size()));
+    return result;
+}
+
+std::wstring textOf(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HWND createControl(HWND window, DWORD extra, const wchar_t *kind, const char *text, DWORD controlStyle)
+{
+    return CreateWindowExW(extra, kind, utf16(text).c_str(), WS_CHILD | WS_VISIBLE | controlStyle, 0, 0, 0, 0,
+                           window, nullptr, nullptr, nullptr);
+}
+
+void place(HWND control, int top, int height, UINT dpi)
+{
+    const auto px = [dpi](int twips) { return design::pixels(twips, static_cast<int>(dpi)); };
+    SetWindowPos(control, nullptr, px(design::left), px(top), px(design::width), px(height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void velmarin::open(HINSTANCE instance, int show)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1"); // app/windows/orvandel.rc
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+    // Sized in WM_CREATE, once the window knows its monitor's DPI.
+    const HWND window = CreateWindowExW(exStyle, className, L"DATE DIFFERENCE", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                        0, 0, nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, show);
+}
+
+velmarin::velmarin(HWND window)
+    : window(window)
+    , dates(localeDates())
+{
+}
+
+LRESULT CALLBACK velmarin::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new velmarin(window)));
+    auto *self = reinterpret_cast<velmarin *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete self;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT velmarin::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        createControls();
+        layOut(GetDpiForWindow(window));
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut(HIWORD(wParam));
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // Left to itself, Windows would give the focus to the bare window.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focus = GetFocus(); focus && IsChild(window, focus))
+                focused = focus;
+        } else {
+            SetFocus(focused);
+        }
+        return 0;
+    case WM_CLOSE:
+        if (Form_Unload())
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        DeleteObject(font);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void velmarin::createControls()
+{
+    for (std::size_t n = 1; n <= design::boxes.size(); ++n) {
+        const auto &pair = design::boxes[n - 1];
+        // Right before its box, so that Windows names the box after it for screen readers.
+        Label[n] = createControl(window, 0, L"STATIC", pair.heading, SS_LEFT | SS_NOPREFIX);
+        // Results stay focusable and selectable, so they can be copied and read aloud.
+        Text[n] = createControl(window, WS_EX_CLIENTEDGE, L"EDIT", pair.initial,
+                                WS_TABSTOP | ES_AUTOHSCROLL | (n > 2 ? ES_READONLY : 0));
+    }
+    SetWindowSubclass(Text[1], dateBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Text[2], dateBoxProcedure, 2, reinterpret_cast<DWORD_PTR>(this));
+    focused = Text[1];
+}
+
+// Sizes the window and its controls from the twips, and picks the message font, for this DPI.
+void velmarin::layOut(UINT dpi)
+{
+    RECT frame{0, 0, design::pixels(design::client_width, static_cast<int>(dpi)),
+               design::pixels(design::client_height, static_cast<int>(dpi))};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    const HFONT previous = font;
+    font = CreateFontIndirectW(&metrics.lfMessageFont);
+
+    for (std::size_t n = 1; n <= design::boxes.size(); ++n) {
+        const int labelTop = design::boxes[n - 1].label_top;
+        place(Label[n], labelTop, design::label_height, dpi);
+        place(Text[n], labelTop + design::box_below_label, design::box_height, dpi);
+        SendMessageW(Label[n], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(Text[n], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    DeleteObject(previous);
+}
+
+LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR self)
+{
+    auto &form = *reinterpret_cast<velmarin *>(self);
+    switch (message) {
+    case WM_GETDLGCODE:
+        // Enter belongs to the box, not to the dialog keys, so that it arrives as a carriage return.
+        if (const auto *key = reinterpret_cast<const MSG *>(lParam);
+            key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+            return DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
+        break;
+    case WM_CHAR:
+        // Swallowed keys never reach the box: nothing is inserted and it does not beep.
+        if (id == 1 ? form.Text1_KeyPress(static_cast<wchar_t>(wParam))
+                    : form.Text2_KeyPress(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(box, dateBoxProcedure, id);
+        break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+bool velmarin::Text1_KeyPress(wchar_t key)
+{
+    return dateBoxKeyPress(key, Text[2]);
+}
+
+bool velmarin::Text2_KeyPress(wchar_t key)
+{
+    return dateBoxKeyPress(key, Text[1]);
+}
+
+// Enter, keypad Enter and Ctrl+M all type a carriage return. It calculates when
+// both boxes hold dates and always moves to the other box. Returns whether the
+// key was swallowed.
+bool velmarin::dateBoxKeyPress(wchar_t key, HWND other)
+{
+    if (key != L'\r')
+        return false;
+    const bool secondIsDate = dateIn(Text[2]).has_value();
+    const bool firstIsDate = dateIn(Text[1]).has_value();
+    if (secondIsDate && firstIsDate)
+        difference();
+    SetFocus(other);
+    return true;
+}
+
+std::optional<calc::civil_date> velmarin::dateIn(HWND box) const
+{
+    return dates(foldedForDates(textOf(box)));
+}
+
+void velmarin::difference()
+{
+    const auto first = dateIn(Text[1]);
+    const auto second = dateIn(Text[2]);
+    if (!first || !second)
+        return; // nothing sensible to show; the results keep what they had
+    const auto texts = calc::format_differences(calc::date_difference(*first, *second));
+    SetWindowTextW(Text[3], utf16(texts.days).c_str());
+    SetWindowTextW(Text[4], utf16(texts.weeks).c_str());
+    SetWindowTextW(Text[5], utf16(texts.months).c_str());
+    SetWindowTextW(Text[6], utf16(texts.years).c_str());
+}
+
+// Every way of closing the window comes through here. Returns whether to close.
+bool velmarin::Form_Unload()
+{
+    if (MessageBoxW(window, L"Do you want to quit this program", L"orvandel", MB_YESNO | MB_DEFBUTTON1) != IDYES)
+        return false;
+    credits::open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),
+                  MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+    return true;
+}
