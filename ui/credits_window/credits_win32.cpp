@@ -1,5 +1,7 @@
 #include "ui/credits_window/credits_win32.h"
 
+#include "ui/window_class_win32.h"
+
 namespace credits {
 namespace {
 
@@ -114,14 +116,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void open(HINSTANCE instance, HMONITOR monitor)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1"); // app/windows/orvandel.rc
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    registerWindowClass(instance, className, procedure);
     const HWND window = CreateWindowExW(0, className, L"program by Ferrowby", style, 0, 0, 0, 0, nullptr, nullptr,
                                         instance, nullptr);
     placeCentred(window, monitor);

@@ -4,6 +4,7 @@
 #include "ui/credits_window/credits_win32.h"
 #include "ui/main_window/locale_dates_win32.h"
 #include "ui/main_window/velmarin_design.h"
+#include "ui/window_class_win32.h"
 
 #include <commctrl.h>
 
@@ -51,15 +52,7 @@ void place(HWND control, int top, int height, UINT dpi)
 
 void velmarin::open(HINSTANCE instance, int show)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1"); // app/windows/orvandel.rc
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    registerWindowClass(instance, className, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Sized in WM_CREATE, once the window knows its monitor's DPI.
     const HWND window = CreateWindowExW(exStyle, className, L"DATE DIFFERENCE", style, CW_USEDEFAULT, CW_USEDEFAULT,
                                         0, 0, nullptr, nullptr, instance, nullptr);
