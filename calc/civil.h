@@ -5,6 +5,14 @@
 
 namespace calc {
 
+// Proleptic Gregorian.
+struct civil_date {
+    int year;
+    int month;
+    int day;
+    friend constexpr bool operator==(const civil_date &, const civil_date &) = default;
+};
+
 constexpr bool is_leap(int y) noexcept
 {
     return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);

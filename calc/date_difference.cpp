@@ -1,7 +1,5 @@
 #include "calc/date_difference.h"
 
-#include "calc/civil.h"
-
 #include <cmath>
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/date_text.h"
+#include "calc/civil.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,6 @@
 // What every reading of a date text holds to, whichever way it was written.
 
 #include "calc/civil.h"
-#include "calc/date_text.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,7 +10,11 @@
 
 namespace calc {
 
+// The longest text, in bytes, that may be a date in English or ISO, which are
+// ASCII; and in a locale's words, which a front end gives decomposed and in
+// UTF-8, several bytes a character.
 constexpr std::size_t longest_date_text = 255;
+constexpr std::size_t longest_folded_date = 4 * longest_date_text;
 
 // Preconditions: digits in [2, 4].
 constexpr int full_year(int year, std::size_t digits) noexcept

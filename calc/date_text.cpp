@@ -1,5 +1,6 @@
 #include "calc/date_text.h"
 
+#include "calc/ascii.h"
 #include "calc/date_rules.h"
 
 #include <cstddef>
@@ -19,26 +20,9 @@ constexpr std::string_view month_names[] = {"january", "february", "march",     
 constexpr std::string_view weekday_names[] = {"sunday",   "monday", "tuesday", "wednesday",
                                               "thursday", "friday", "saturday"};
 
-// ASCII only: a date is never written with other scripts' digits or spaces.
-constexpr bool is_space(char c) noexcept
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-constexpr bool is_digit(char c) noexcept
-{
-    return c >= '0' && c <= '9';
-}
-
-constexpr bool is_letter(char c) noexcept
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-constexpr char to_lower(char c) noexcept
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+using ascii::is_digit;
+using ascii::is_letter;
+using ascii::to_lower;
 
 // Preconditions: lower is in lower case.
 constexpr bool same_letters(std::string_view word, std::string_view lower) noexcept
@@ -65,7 +49,7 @@ constexpr token scan(std::string_view s) noexcept
     // every string_view member.
     const char *first = s.data();
     const char *const end = first + s.size();
-    while (first != end && is_space(*first))
+    while (first != end && ascii::is_space(*first))
         ++first;
     if (first == end)
         return {kind::end, {}, {}};
@@ -103,13 +87,13 @@ constexpr bool take_word(std::string_view &s, std::string_view lower) noexcept
     return true;
 }
 
-struct number {
+struct token_number {
     int value;
     std::size_t digits;
 };
 
 // Preconditions: max_digits <= 9, so the value fits an int.
-constexpr std::optional<number> number_in(const token &t, std::size_t min_digits,
+constexpr std::optional<token_number> number_in_token(const token &t, std::size_t min_digits,
                                           std::size_t max_digits) noexcept
 {
     if (t.what != kind::number || t.text.size() < min_digits || t.text.size() > max_digits)
@@ -117,14 +101,14 @@ constexpr std::optional<number> number_in(const token &t, std::size_t min_digits
     int value = 0;
     for (const char c : t.text)
         value = value * 10 + (c - '0');
-    return number{value, t.text.size()};
+    return token_number{value, t.text.size()};
 }
 
-constexpr std::optional<number> take_number(std::string_view &s, std::size_t min_digits,
+constexpr std::optional<token_number> take_number_token(std::string_view &s, std::size_t min_digits,
                                             std::size_t max_digits) noexcept
 {
     const auto t = scan(s);
-    const auto n = number_in(t, min_digits, max_digits);
+    const auto n = number_in_token(t, min_digits, max_digits);
     if (n)
         s = t.after;
     return n;
@@ -134,7 +118,7 @@ constexpr std::optional<number> take_number(std::string_view &s, std::size_t min
 // and then a full stop if it was cut or is as short as a cut one ("May.").
 // Returns the name's index.
 template <std::size_t N>
-constexpr std::optional<int> take_name(std::string_view &s, const std::string_view (&names)[N]) noexcept
+constexpr std::optional<int> take_english_name(std::string_view &s, const std::string_view (&names)[N]) noexcept
 {
     const auto t = scan(s);
     if (t.what != kind::word || t.text.size() < 3)
@@ -184,10 +168,10 @@ constexpr std::optional<field> take_field(std::string_view &s) noexcept
 {
     const auto t = scan(s);
     if (t.what == kind::word) {
-        const auto month = take_name(s, month_names);
+        const auto month = take_english_name(s, month_names);
         return month ? std::optional(field{*month + 1, 0, false}) : std::nullopt;
     }
-    const auto n = number_in(t, 1, 4);
+    const auto n = number_in_token(t, 1, 4);
     if (!n)
         return std::nullopt;
     s = t.after;
@@ -297,16 +281,16 @@ constexpr bool is_valid_time(const time_of_day &t) noexcept
 constexpr std::optional<time_of_day> take_time(std::string_view &s) noexcept
 {
     take_word(s, "t");
-    const auto hour = take_number(s, 1, 2);
+    const auto hour = take_number_token(s, 1, 2);
     if (!hour || !take_mark(s, ':'))
         return std::nullopt;
-    const auto minute = take_number(s, 2, 2);
+    const auto minute = take_number_token(s, 2, 2);
     if (!minute)
         return std::nullopt;
     int second = 0;
     if (take_mark(s, ':')) {
-        const auto n = take_number(s, 2, 2);
-        if (!n || (take_mark(s, '.') && !take_number(s, 1, 9)))
+        const auto n = take_number_token(s, 2, 2);
+        if (!n || (take_mark(s, '.') && !take_number_token(s, 1, 9)))
             return std::nullopt;
         second = n->value;
     }
@@ -331,7 +315,7 @@ constexpr std::optional<civil_date> recognize(std::string_view text, date_order 
 {
     if (text.size() > longest_date_text)
         return std::nullopt;
-    const auto weekday = take_name(text, weekday_names);
+    const auto weekday = take_english_name(text, weekday_names);
     if (weekday)
         take_mark(text, ',');
     const auto written = take_written_date(text);

@@ -1,4 +1,6 @@
 #include "calc/civil.h"
+#include "calc/date_recognizer.h"
+#include "calc/date_rules.h"
 #include "calc/date_text.h"
 #include "tests/calc/sample_locales.h"
 
@@ -55,12 +57,12 @@ void check_reading(std::string_view text, calc::date_order order)
 void check_locale_reading(std::string_view text, const calc::date_recognizer &read)
 {
     const auto date = read(text);
-    if (text.size() > 255)
+    if (text.size() > calc::longest_folded_date)
         check(!date);
     if (!date)
         return;
     check(in_range(*date));
-    if (text.size() + 2 <= 255)
+    if (text.size() + 3 <= calc::longest_folded_date)
         check(read(" " + std::string(text) + "\u00a0") == date);
 }
 

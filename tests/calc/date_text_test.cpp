@@ -1,19 +1,11 @@
 #include "calc/date_text.h"
-#include "tests/calc/sample_locales.h"
+#include "tests/calc/printing.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <ostream>
 #include <string>
-
-namespace calc {
-// Failures then show the date, not its bytes.
-void PrintTo(const civil_date &d, std::ostream *os)
-{
-    *os << d.year << '-' << d.month << '-' << d.day;
-}
-} // namespace calc
 
 namespace {
 
@@ -23,11 +15,6 @@ using enum calc::date_order;
 
 constexpr civil_date jan15{2004, 1, 15};
 constexpr std::optional<civil_date> no_date;
-
-std::string row_name(const auto &info)
-{
-    return info.param.name;
-}
 
 // Texts that read the same under every order: month names, year-first forms.
 struct reading {
@@ -197,59 +184,5 @@ TEST(DateTextLength, LongerThan255IsNeverADate)
     text += ' ';
     EXPECT_EQ(calc::recognize_date(text, year_month_day), no_date);
 }
-
-// Texts in a locale's own words, read with what the locale says of them.
-struct locale_reading {
-    const char *name;
-    const calc::locale_dates *locale;
-    const char *text;
-    std::optional<civil_date> expected;
-    friend void PrintTo(const locale_reading &row, std::ostream *os) { *os << row.name; }
-};
-
-class ReadInLocale : public testing::TestWithParam<locale_reading> {};
-
-TEST_P(ReadInLocale, GivesTheExpectedAnswer)
-{
-    EXPECT_EQ(calc::date_recognizer(*GetParam().locale)(GetParam().text), GetParam().expected);
-}
-
-constexpr civil_date mar15{2004, 3, 15};
-// One word for two months: no text with it is a date.
-const calc::locale_dates twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
-using sample_locales::spanish, sample_locales::russian, sample_locales::japanese;
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, ReadInLocale,
-    testing::Values(locale_reading{"LongFormat", &spanish, "lunes, 15 de marzo de 2004", mar15},
-                    locale_reading{"WithoutWeekday", &spanish, "15 de marzo de 2004", mar15},
-                    locale_reading{"ShortNameWithStop", &spanish, "15 de mar. de 2004", mar15},
-                    locale_reading{"WeekdayOrMonthByPlace", &spanish, "mar, 16 de mar de 2004", civil_date{2004, 3, 16}},
-                    locale_reading{"WrongWeekday", &spanish, "martes, 15 de marzo de 2004", no_date},
-                    locale_reading{"WordsLeftOut", &spanish, "15 marzo 2004", no_date},
-                    locale_reading{"SpacesLeftOut", &spanish, "15de marzode2004", mar15},
-                    locale_reading{"AsciiCapitals", &spanish, "15 DE MARZO DE 2004", mar15},
-                    locale_reading{"NoYear", &spanish, "15 de marzo", no_date},
-                    locale_reading{"Impossible", &spanish, "30 de febrero de 2045", no_date},
-                    locale_reading{"OtherLanguage", &spanish, "15 de March de 2004", no_date},
-                    locale_reading{"EnglishStillRead", &spanish, "March 15, 2004", mar15},
-                    locale_reading{"ShortFormat", &spanish, "15/3/04", mar15},
-                    locale_reading{"FourDigitYearInShortFormat", &spanish, "15/3/2004", mar15},
-                    locale_reading{"ArabicIndicDigits", &spanish, "\u0661\u0665/\u0663/\u0660\u0664", mar15},
-                    locale_reading{"FullwidthDigits", &spanish, "\uff11\uff15/3/04", mar15},
-                    locale_reading{"NoBreakSpaces", &spanish, "15\u00a0de\u202fmarzo de 2004", mar15},
-                    locale_reading{"DirectionMarks", &spanish, "15\u200f/3\u200f/04", mar15},
-                    locale_reading{"MalformedUtf8", &spanish, "15 de mar\xffzo de 2004", no_date},
-                    locale_reading{"Genitive", &russian, "15 марта 2004 г.", mar15},
-                    locale_reading{"Nominative", &russian, "15 март 2004 г.", mar15},
-                    locale_reading{"EndWordsCut", &russian, "15 марта 2004 г", mar15},
-                    locale_reading{"EndWordsLeftOut", &russian, "15 марта 2004", mar15},
-                    locale_reading{"WithTime", &russian, "15 марта 2004 г. 14:30", mar15},
-                    locale_reading{"Decomposed", &russian, "1 ма\u0438\u0306 2004 г.", civil_date{2004, 5, 1}},
-                    locale_reading{"Units", &japanese, "2004年3月15日", mar15},
-                    locale_reading{"UnitsWeekdayLast", &japanese, "2004年3月15日月曜日", mar15},
-                    locale_reading{"UnitsWrongWeekday", &japanese, "2004年3月15日火曜日", no_date},
-                    locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date}),
-    row_name<testing::TestParamInfo<locale_reading>>);
 
 } // namespace

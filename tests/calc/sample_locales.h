@@ -3,12 +3,12 @@
 // Locales as a platform describes them to the recognizer, by hand: folded to
 // lower case and decomposed (NFD) as a front end folds them.
 
-#include "calc/date_text.h"
+#include "calc/date_recognizer.h"
 
 namespace sample_locales {
 
 // Words between the parts; "mar" both Tuesday and March.
-inline const calc::locale_dates spanish{
+inline const calc::locale_vocabulary spanish{
     {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
     {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
       {"mayo", "may"}, {"junio", "jun"}, {"julio", "jul"}, {"agosto", "ago"},
@@ -17,7 +17,7 @@ inline const calc::locale_dates spanish{
       {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}}};
 
 // Words after the year; a month's own form inside a date and alone.
-inline const calc::locale_dates russian{
+inline const calc::locale_vocabulary russian{
     {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'."},
     {{{"января", "январь", "янв."}, {"февраля", "февраль", "февр."}, {"марта", "март", "мар."},
       {"апреля", "апрель", "апр."}, {"мая", "ма\u0438\u0306"}, {"июня", "июнь", "июн."},
@@ -27,7 +27,7 @@ inline const calc::locale_dates russian{
       {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}}};
 
 // Units after each number and the weekday last, with no spaces.
-inline const calc::locale_dates japanese{
+inline const calc::locale_vocabulary japanese{
     {"yyyy/MM/dd", "yyyy年M月d日dddd"},
     {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
     {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},

@@ -2,6 +2,8 @@
 // title and its controls by class and order, types and clicks with real input.
 // Usage: windows_test ORVANDEL.EXE DPI [SCREENSHOT.BMP]
 
+#include "app/application.h"
+#include "ui/credits_window/credits_design.h"
 #include "ui/main_window/velmarin_design.h"
 
 #include <windows.h>
@@ -50,11 +52,16 @@ bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds
     return true;
 }
 
-HWND waitForWindow(const wchar_t *className, const wchar_t *title)
+std::wstring wide(const char *text)
+{
+    return {text, text + std::strlen(text)};
+}
+
+HWND waitForWindow(const wchar_t *className, const std::wstring &title)
 {
     HWND found = nullptr;
     // Shown, so that it has all its controls.
-    waitUntil([&] { return (found = FindWindowW(className, title)) != nullptr && IsWindowVisible(found); }, 20s);
+    waitUntil([&] { return (found = FindWindowW(className, title.c_str())) != nullptr && IsWindowVisible(found); }, 20s);
     check(found != nullptr, "no window titled " + narrow(title));
     return found;
 }
@@ -235,11 +242,6 @@ struct form {
     }
 };
 
-std::wstring wide(const char *text)
-{
-    return {text, text + std::strlen(text)};
-}
-
 void checkLayout(const form &f)
 {
     RECT client;
@@ -339,6 +341,10 @@ void checkEnter(const form &f)
     const std::vector<std::wstring> jan_to_mar = {L"65", L"9", L"2", L"0"};
     // Dates in the locale's own words are dates only in that locale.
     const auto in_german = userLocaleIs(L"de-DE") ? jan_to_mar : std::vector<std::wstring>{};
+    const std::wstring spaces(10000, L' '), amid_spaces = spaces + L"15 January 2004" + spaces;
+    std::wstring long_text;
+    while (long_text.size() < 30000)
+        long_text += L"1/";
     const enter_case cases[] = {
         {"initial texts", L"enter a date", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
         {"only the first is a date", L"15 January 2004", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
@@ -360,6 +366,10 @@ void checkEnter(const form &f)
         {"German long form", L"Donnerstag, 15. Januar 2004", L"20. M\u00e4rz 2004", entry::set_text, 1,
          enter_key::enter, in_german},
         {"German digits", L"15.01.2004", L"20.03.2004", entry::set_text, 2, enter_key::enter, in_german},
+        {"a date amid 20,000 spaces", amid_spaces.c_str(), L"20 March 2004", entry::set_text, 1, enter_key::enter,
+         jan_to_mar},
+        // As much as a person can type or paste; Enter must still move on at once.
+        {"30,000 characters", L"15 January 2004", long_text.c_str(), entry::set_text, 2, enter_key::enter, {}},
     };
     SetForegroundWindow(f.window);
     for (const auto &c : cases)
@@ -414,7 +424,7 @@ void saveScreenshot(HWND window, const char *path)
 
 HWND checkQuestion(HWND mainWindow)
 {
-    const HWND box = waitForWindow(L"#32770", L"orvandel");
+    const HWND box = waitForWindow(L"#32770", wide(application::title));
     if (!box)
         return nullptr;
     check(GetWindow(box, GW_OWNER) == mainWindow, "the question does not belong to the main window");
@@ -435,7 +445,7 @@ HWND checkQuestion(HWND mainWindow)
             texts.insert(textOf(child));
         }
     }
-    check(texts.count(L"Do you want to quit this program") == 1, "the question's text");
+    check(texts.count(wide(design::quit_question)) == 1, "the question's text");
     check(buttons == std::set<int>{IDYES, IDNO}, "the question's buttons are not exactly Yes and No");
     // Wine's message box answers DM_GETDEFID with IDOK whatever it shows.
     check(yes && (GetWindowLongW(yes, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON && focusIn(box) == yes,
@@ -486,7 +496,7 @@ HWND quitToCredits(const form &f)
         return nullptr;
     SetForegroundWindow(box);
     press({VK_RETURN});
-    const HWND creditsWindow = waitForWindow(nullptr, L"program by Ferrowby");
+    const HWND creditsWindow = waitForWindow(nullptr, wide(credits_design::caption));
     check(waitUntil([&] { return !IsWindow(f.window); }), "Yes kept the main window");
     return creditsWindow;
 }
@@ -495,7 +505,8 @@ void checkCredits(HWND window)
 {
     RECT client;
     GetClientRect(window, &client);
-    check(client.right == scaled(595, 96) && client.bottom == scaled(520, 96),
+    check(client.right == scaled(credits_design::client_width, 1440)
+              && client.bottom == scaled(credits_design::client_height, 1440),
           "credits client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
     check(GetWindow(window, GW_OWNER) == nullptr, "the credits have an owner");
     // A picture has many colours where a bare window has one.
@@ -521,7 +532,7 @@ struct ending {
 void run(const wchar_t *path, const ending &how, bool everything, const char *screenshot)
 {
     program orvandel(path);
-    const HWND mainWindow = waitForWindow(nullptr, L"DATE DIFFERENCE");
+    const HWND mainWindow = waitForWindow(nullptr, wide(design::caption));
     if (!mainWindow)
         return;
     const form f(mainWindow);
@@ -563,8 +574,9 @@ int wmain(int argc, wchar_t **argv)
     const std::string screenshot = argc > 3 ? narrow(argv[3]) : "";
 
     // The timer, first: it runs while everything else is checked.
+    const std::chrono::milliseconds timer{credits_design::timer_interval_ms};
     const ending endings[] = {
-        {"Timer1", [](HWND) {}, 4500ms, 7000ms},
+        {"Timer1", [](HWND) {}, timer - 500ms, timer + 2000ms},
         {"a click", [](HWND w) { click(w); }, 0ms, 2500ms},
         {"a letter key", [](HWND w) { SetForegroundWindow(w); press({'A'}); }, 0ms, 2500ms},
         {"Alt", [](HWND w) { SetForegroundWindow(w); press({VK_MENU}); }, 0ms, 2500ms},

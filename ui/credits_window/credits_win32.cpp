@@ -1,5 +1,7 @@
 #include "ui/credits_window/credits_win32.h"
 
+#include "ui/credits_window/credits_design.h"
+#include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
 
 namespace credits {
@@ -8,9 +10,6 @@ namespace {
 constexpr wchar_t className[] = L"credits";
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR Timer1 = 1;
-// Client size at 96 dots per inch.
-constexpr int width = 595;
-constexpr int height = 520;
 
 void endProgram()
 {
@@ -58,7 +57,8 @@ void paint(HWND window)
 void placeCentred(HWND window, HMONITOR monitor)
 {
     const UINT dpi = GetDpiForWindow(window);
-    RECT frame{0, 0, MulDiv(width, static_cast<int>(dpi), 96), MulDiv(height, static_cast<int>(dpi), 96)};
+    RECT frame{0, 0, pixels(credits_design::client_width, static_cast<int>(dpi)),
+               pixels(credits_design::client_height, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
@@ -78,7 +78,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(LoadImageW(GetModuleHandleW(nullptr), L"CREDITS",
                                                                 IMAGE_BITMAP, 0, 0, 0)));
-        SetTimer(window, Timer1, 5000, nullptr);
+        SetTimer(window, Timer1, credits_design::timer_interval_ms, nullptr);
         return 0;
     case WM_PAINT:
         paint(window);
@@ -117,8 +117,8 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void open(HINSTANCE instance, HMONITOR monitor)
 {
     registerWindowClass(instance, className, procedure);
-    const HWND window = CreateWindowExW(0, className, L"program by Ferrowby", style, 0, 0, 0, 0, nullptr, nullptr,
-                                        instance, nullptr);
+    const HWND window = CreateWindowExW(0, className, utf16(credits_design::caption).c_str(), style, 0, 0, 0, 0,
+                                        nullptr, nullptr, instance, nullptr);
     placeCentred(window, monitor);
     ShowWindow(window, SW_SHOW);
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "ui/twips.h"
+
 #include <array>
 
-// The main window as it was designed, in twips (1,440 to an inch), shared by
-// every front end so that the numbers exist once.
+// The main window as it was designed, read by both programs and their tests so
+// that each fact stands once. Lengths are in twips.
 namespace velmarin_design {
+
+inline constexpr char caption[] = "DATE DIFFERENCE";
 
 struct labelled_box {
     int label_top;
-    const char *heading; // the label's text
-    const char *initial; // the box's text until the first calculation
+    const char *heading;     // the label's text
+    const char *initial;     // the box's text until the first calculation
+    const char *description; // what a screen reader adds to the heading, which both date boxes share
 };
 
 inline constexpr int client_width = 3495;
@@ -23,18 +28,15 @@ inline constexpr int box_height = 375;
 
 // Label1 and Text1 to Label6 and Text6, in tab order.
 inline constexpr std::array<labelled_box, 6> boxes{{
-    {120, "ENTER A DATE", "enter a date"},
-    {840, "ENTER A DATE", "ENTER A DATE"},
-    {1800, "DAYS DIFFERENCE", "days difference"},
-    {2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE"},
-    {3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE"},
-    {4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE"},
+    {120, "ENTER A DATE", "enter a date", "first date"},
+    {840, "ENTER A DATE", "ENTER A DATE", "second date"},
+    {1800, "DAYS DIFFERENCE", "days difference", ""},
+    {2640, "WEEKS DIFFERENCE", "WEEKS DIFFERENCE", ""},
+    {3480, "MONTHS DIFFERENCE", "MONTHS DIFFERENCE", ""},
+    {4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE", ""},
 }};
 
-// To the nearest pixel; at 96 dots per inch every length is a whole 15 twips.
-constexpr int pixels(int twips, int dpi)
-{
-    return (twips * dpi + 720) / 1440;
-}
+// Asked whenever the window is closed; Yes, the default, or No. Its title is the application's.
+inline constexpr char quit_question[] = "Do you want to quit this program";
 
 } // namespace velmarin_design

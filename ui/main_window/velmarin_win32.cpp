@@ -1,9 +1,10 @@
 #include "ui/main_window/velmarin_win32.h"
 
-#include "calc/date_difference.h"
+#include "app/application.h"
 #include "ui/credits_window/credits_win32.h"
-#include "ui/main_window/locale_dates_win32.h"
+#include "ui/main_window/locale_vocabulary_win32.h"
 #include "ui/main_window/velmarin_design.h"
+#include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
 
 #include <commctrl.h>
@@ -19,19 +20,12 @@ constexpr wchar_t className[] = L"velmarin";
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
 
-std::wstring utf16(const std::string &text)
+// Windows' wide characters are UTF-16.
+std::u16string textOf(HWND control)
 {
-    const int length = static_cast<int>(text.size());
-    std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0)),
-                        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, result.data(), static_cast<int>(result.size()));
-    return result;
-}
-
-std::wstring textOf(HWND control)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -43,7 +37,7 @@ HWND createControl(HWND window, DWORD extra, const wchar_t *kind, const char *te
 
 void place(HWND control, int top, int height, UINT dpi)
 {
-    const auto px = [dpi](int twips) { return design::pixels(twips, static_cast<int>(dpi)); };
+    const auto px = [dpi](int twips) { return pixels(twips, static_cast<int>(dpi)); };
     SetWindowPos(control, nullptr, px(design::left), px(top), px(design::width), px(height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -54,14 +48,14 @@ void velmarin::open(HINSTANCE instance, int show)
 {
     registerWindowClass(instance, className, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Sized in WM_CREATE, once the window knows its monitor's DPI.
-    const HWND window = CreateWindowExW(exStyle, className, L"DATE DIFFERENCE", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                        0, 0, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(exStyle, className, utf16(design::caption).c_str(), style, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
 }
 
 velmarin::velmarin(HWND window)
     : window(window)
-    , dates(localeDates())
+    , dates(localeDateEntry())
 {
 }
 
@@ -133,8 +127,8 @@ void velmarin::createControls()
 // Sizes the window and its controls from the twips, and picks the message font, for this DPI.
 void velmarin::layOut(UINT dpi)
 {
-    RECT frame{0, 0, design::pixels(design::client_width, static_cast<int>(dpi)),
-               design::pixels(design::client_height, static_cast<int>(dpi))};
+    RECT frame{0, 0, pixels(design::client_width, static_cast<int>(dpi)),
+               pixels(design::client_height, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -167,10 +161,12 @@ LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wPara
             return DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
         break;
     case WM_CHAR:
-        // Swallowed keys never reach the box: nothing is inserted and it does not beep.
-        if (id == 1 ? form.Text1_KeyPress(static_cast<wchar_t>(wParam))
-                    : form.Text2_KeyPress(static_cast<wchar_t>(wParam)))
+        // Enter, keypad Enter and Ctrl+M all type a carriage return. It never
+        // reaches the box: nothing is inserted and it does not beep.
+        if (wParam == L'\r') {
+            id == 1 ? form.Text1_KeyPress() : form.Text2_KeyPress();
             return 0;
+        }
         break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(box, dateBoxProcedure, id);
@@ -179,53 +175,36 @@ LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wPara
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-bool velmarin::Text1_KeyPress(wchar_t key)
+// Enter calculates when both boxes hold dates and always moves to the other box.
+void velmarin::Text1_KeyPress()
 {
-    return dateBoxKeyPress(key, Text[2]);
+    difference();
+    SetFocus(Text[2]);
 }
 
-bool velmarin::Text2_KeyPress(wchar_t key)
+void velmarin::Text2_KeyPress()
 {
-    return dateBoxKeyPress(key, Text[1]);
-}
-
-// Enter, keypad Enter and Ctrl+M all type a carriage return. It calculates when
-// both boxes hold dates and always moves to the other box. Returns whether the
-// key was swallowed.
-bool velmarin::dateBoxKeyPress(wchar_t key, HWND other)
-{
-    if (key != L'\r')
-        return false;
-    const bool secondIsDate = dateIn(Text[2]).has_value();
-    const bool firstIsDate = dateIn(Text[1]).has_value();
-    if (secondIsDate && firstIsDate)
-        difference();
-    SetFocus(other);
-    return true;
-}
-
-std::optional<calc::civil_date> velmarin::dateIn(HWND box) const
-{
-    return dates(foldedForDates(textOf(box)));
+    difference();
+    SetFocus(Text[1]);
 }
 
 void velmarin::difference()
 {
-    const auto first = dateIn(Text[1]);
-    const auto second = dateIn(Text[2]);
-    if (!first || !second)
-        return; // nothing sensible to show; the results keep what they had
-    const auto texts = calc::format_differences(calc::date_difference(*first, *second));
-    SetWindowTextW(Text[3], utf16(texts.days).c_str());
-    SetWindowTextW(Text[4], utf16(texts.weeks).c_str());
-    SetWindowTextW(Text[5], utf16(texts.months).c_str());
-    SetWindowTextW(Text[6], utf16(texts.years).c_str());
+    const auto texts = dates.results(textOf(Text[1]), textOf(Text[2]));
+    if (!texts)
+        return;
+    SetWindowTextW(Text[3], utf16(texts->days).c_str());
+    SetWindowTextW(Text[4], utf16(texts->weeks).c_str());
+    SetWindowTextW(Text[5], utf16(texts->months).c_str());
+    SetWindowTextW(Text[6], utf16(texts->years).c_str());
 }
 
 // Every way of closing the window comes through here. Returns whether to close.
 bool velmarin::Form_Unload()
 {
-    if (MessageBoxW(window, L"Do you want to quit this program", L"orvandel", MB_YESNO | MB_DEFBUTTON1) != IDYES)
+    // Given no title of its own, the question carries the application's.
+    if (MessageBoxW(window, utf16(design::quit_question).c_str(), utf16(application::title).c_str(),
+                    MB_YESNO | MB_DEFBUTTON1) != IDYES)
         return false;
     credits::open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),
                   MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));

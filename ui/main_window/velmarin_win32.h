@@ -1,11 +1,10 @@
 #pragma once
 
-#include "calc/date_text.h"
+#include "ui/main_window/date_entry.h"
 
 #include <windows.h>
 
 #include <array>
-#include <optional>
 
 // The main window in Windows' own controls: two date boxes and, below them,
 // the four differences.
@@ -20,20 +19,20 @@ public:
 
 private:
     explicit velmarin(HWND window);
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK dateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR self);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void layOut(UINT dpi);
-    bool Text1_KeyPress(wchar_t key);
-    bool Text2_KeyPress(wchar_t key);
-    bool dateBoxKeyPress(wchar_t key, HWND other);
+
+    // The window's messages, and the keys typed into the date boxes.
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool Form_Unload();
-    std::optional<calc::civil_date> dateIn(HWND box) const;
+    static LRESULT CALLBACK dateBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR self);
+    void Text1_KeyPress();
+    void Text2_KeyPress();
 
     const HWND window;
-    const calc::date_recognizer dates; // built once: the locale's names and formats
+    const date_entry dates; // built once: the locale's names and formats
     HFONT font = nullptr;
     HWND focused = nullptr; // given back the focus when the window is active again
 

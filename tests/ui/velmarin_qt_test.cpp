@@ -1,4 +1,4 @@
-#include "ui/main_window/velmarin.h"
+#include "ui/main_window/velmarin_qt.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -121,6 +121,9 @@ private slots:
             << "1 March 2003" << "1 March 2004" << 1 << enter << QStringList{"366", "52", "12", "1"};
         QTest::newRow("the same date") << "10 June 2004" << "10 June 2004" << 1 << enter << QStringList{"0", "0", "0", "0"};
         QTest::newRow("ISO dates") << "2004-01-15" << "2004-03-20" << 1 << enter << QStringList{"65", "9", "2", "0"};
+        const QString spaces(300, QLatin1Char(' ')); // more than a date may have
+        QTest::newRow("a date amid many spaces")
+            << spaces + "15 January 2004" + spaces << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"};
     }
 
     void enterInADateBox()
@@ -222,4 +225,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "main_window_test.moc"
+#include "velmarin_qt_test.moc"

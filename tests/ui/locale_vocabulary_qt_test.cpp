@@ -1,10 +1,8 @@
-#include "ui/main_window/locale_dates.h"
+#include "ui/main_window/locale_vocabulary_qt.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QTest>
-
-Q_DECLARE_METATYPE(calc::date_order)
 
 namespace {
 
@@ -24,7 +22,7 @@ std::optional<calc::civil_date> civil(QDate date)
 
 } // namespace
 
-class LocaleDatesTest : public QObject
+class LocaleVocabularyTest : public QObject
 {
     Q_OBJECT
 
@@ -42,7 +40,7 @@ private slots:
     {
         QFETCH(QString, locale);
         const QLocale l(locale);
-        const calc::date_recognizer read(localeDates(l));
+        const calc::date_recognizer read(localeVocabulary(l));
         std::vector<QDate> dates;
         for (const int year : {1999, 2004, 2049})
             for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
@@ -132,7 +130,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         const QLocale l(locale);
-        const auto read = calc::date_recognizer(localeDates(l))(foldedForDates(text, l));
+        const auto read = calc::date_recognizer(localeVocabulary(l))(foldedForDates(text, l));
         QCOMPARE(read, date.isValid() ? civil(date) : std::nullopt);
     }
 
@@ -155,9 +153,9 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QDate, date);
-        QCOMPARE(calc::date_recognizer(localeDates(QLocale(locale)))("01/02/03"), civil(date));
+        QCOMPARE(calc::date_recognizer(localeVocabulary(QLocale(locale)))("01/02/03"), civil(date));
     }
 };
 
-QTEST_MAIN(LocaleDatesTest)
-#include "locale_dates_test.moc"
+QTEST_MAIN(LocaleVocabularyTest)
+#include "locale_vocabulary_qt_test.moc"

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "calc/date_text.h"
+#include "ui/main_window/date_entry.h"
 
-#include <QLocale>
 #include <QPoint>
 #include <QWidget>
 
-#include <optional>
-
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -29,14 +25,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool Text1_KeyPress(const QKeyEvent &key);
-    bool Text2_KeyPress(const QKeyEvent &key);
-    bool dateBoxKeyPress(const QKeyEvent &key, QLineEdit *other);
+    void Text1_KeyPress();
+    void Text2_KeyPress();
     bool Form_Unload();
-    std::optional<calc::civil_date> dateIn(const QLineEdit &box) const;
 
-    const QLocale locale;
-    const calc::date_recognizer dates; // built once: the locale's names and formats
+    const date_entry dates; // built once: the locale's names and formats
 
     QPoint formOffset; // where the controls' designed positions now start
 

@@ -1,4 +1,6 @@
-#include "ui/main_window/locale_dates_win32.h"
+#include "ui/main_window/locale_vocabulary_win32.h"
+
+#include "ui/unicode_win32.h"
 
 #include <windows.h>
 
@@ -30,46 +32,28 @@ std::wstring monthInDate(int month, const wchar_t *picture)
     return std::wstring(written.substr(std::min<std::size_t>(2, written.size())));
 }
 
-std::string utf8(std::wstring_view text)
-{
-    const int length = static_cast<int>(text.size());
-    std::string result(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), static_cast<int>(result.size()),
-                        nullptr, nullptr);
-    return result;
-}
-
 std::wstring decomposed(std::wstring_view text)
 {
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
-    std::wstring result(static_cast<std::size_t>(NormalizeString(NormalizationD, text.data(), length, nullptr, 0)), L'\0');
-    const int size = NormalizeString(NormalizationD, text.data(), length, result.data(), static_cast<int>(result.size()));
-    result.resize(static_cast<std::size_t>(std::max(size, 0)));
-    return result;
+    return written<std::wstring>([text](wchar_t *out, int size) {
+        return NormalizeString(NormalizationD, text.data(), static_cast<int>(text.size()), out, size);
+    });
 }
 
 } // namespace
 
 std::string foldedForDates(std::wstring_view text)
 {
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
     // Linguistic casing: Turkish "EKİM" is "ekim".
-    const DWORD flags = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
-    std::wstring lower(static_cast<std::size_t>(
-        LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, nullptr, 0, nullptr, nullptr, 0)), L'\0');
-    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, lower.data(),
-                  static_cast<int>(lower.size()), nullptr, nullptr, 0);
+    const auto lower = written<std::wstring>([text](wchar_t *out, int size) {
+        return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, text.data(),
+                             static_cast<int>(text.size()), out, size, nullptr, nullptr, 0);
+    });
     return utf8(decomposed(lower));
 }
 
-calc::locale_dates localeDates()
+calc::locale_vocabulary localeVocabulary()
 {
-    calc::locale_dates dates;
+    calc::locale_vocabulary dates;
     // The short format first: it decides how digits alone are read.
     for (const LCTYPE format : {LCTYPE{LOCALE_SSHORTDATE}, LCTYPE{LOCALE_SLONGDATE}})
         dates.formats.push_back(utf8(decomposed(localeInfo(format))));
@@ -87,4 +71,12 @@ calc::locale_dates localeDates()
             dates.weekdays[i].push_back(foldedForDates(name));
     }
     return dates;
+}
+
+date_entry localeDateEntry()
+{
+    // Windows' wide characters are UTF-16.
+    return {localeVocabulary(), [](std::u16string_view text) {
+                return foldedForDates({reinterpret_cast<const wchar_t *>(text.data()), text.size()});
+            }};
 }

@@ -1,9 +1,8 @@
-#include "ui/main_window/velmarin.h"
+#include "ui/main_window/velmarin_qt.h"
 
-#include "calc/date_difference.h"
-#include "ui/credits_window/credits.h"
-#include "ui/designed_size.h"
-#include "ui/main_window/locale_dates.h"
+#include "ui/credits_window/credits_qt.h"
+#include "ui/designed_size_qt.h"
+#include "ui/main_window/locale_vocabulary_qt.h"
 #include "ui/main_window/velmarin_design.h"
 
 #include <QCloseEvent>
@@ -17,6 +16,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -26,7 +26,7 @@ namespace design = velmarin_design;
 // Qt counts in pixels of 96 dots per inch and scales them to the screen itself.
 constexpr int px(int twips)
 {
-    return design::pixels(twips, 96);
+    return pixels(twips, 96);
 }
 
 const QSize formSize(px(design::client_width), px(design::client_height));
@@ -42,6 +42,7 @@ std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n)
     box->setObjectName(QStringLiteral("Text%1").arg(n));
     box->setGeometry(px(design::left), px(pair.label_top + design::box_below_label), px(design::width),
                      px(design::box_height));
+    box->setAccessibleDescription(QString::fromLatin1(pair.description));
     label->setBuddy(box); // names the box for screen readers
     return {label, box};
 }
@@ -55,13 +56,18 @@ bool typesCarriageReturn(const QKeyEvent &key)
     return (key.key() == Qt::Key_M && modifiers == Qt::ControlModifier) || key.text() == QLatin1String("\r");
 }
 
+std::u16string_view asUtf16(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
 } // namespace
 
 velmarin::velmarin(QWidget *parent)
     : QWidget(parent)
-    , dates(localeDates(locale))
+    , dates(localeDateEntry(QLocale()))
 {
-    setWindowTitle(QStringLiteral("DATE DIFFERENCE"));
+    setWindowTitle(QString::fromLatin1(design::caption));
     setDesignedSize(*this, formSize);
 
     std::tie(Label1, Text1) = placePair(this, 1);
@@ -71,9 +77,6 @@ velmarin::velmarin(QWidget *parent)
     std::tie(Label5, Text5) = placePair(this, 5);
     std::tie(Label6, Text6) = placePair(this, 6);
 
-    // Both date boxes carry the same heading; this tells them apart when heard.
-    Text1->setAccessibleDescription(tr("first date"));
-    Text2->setAccessibleDescription(tr("second date"));
     // Results stay focusable and selectable, so they can be copied and read aloud.
     for (QLineEdit *result : {Text3, Text4, Text5, Text6})
         result->setReadOnly(true);
@@ -83,58 +86,45 @@ velmarin::velmarin(QWidget *parent)
     Text1->setFocus();
 }
 
+// Enter never reaches a date box: it is swallowed and handled here.
 bool velmarin::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto &key = static_cast<const QKeyEvent &>(*event);
-        if (watched == Text1)
-            return Text1_KeyPress(key);
-        if (watched == Text2)
-            return Text2_KeyPress(key);
+    if (event->type() == QEvent::KeyPress && typesCarriageReturn(static_cast<const QKeyEvent &>(*event))) {
+        if (watched == Text1) {
+            Text1_KeyPress();
+            return true;
+        }
+        if (watched == Text2) {
+            Text2_KeyPress();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool velmarin::Text1_KeyPress(const QKeyEvent &key)
+// Enter calculates when both boxes hold dates and always moves to the other box.
+void velmarin::Text1_KeyPress()
 {
-    return dateBoxKeyPress(key, Text2);
+    difference();
+    Text2->setFocus(Qt::OtherFocusReason);
 }
 
-bool velmarin::Text2_KeyPress(const QKeyEvent &key)
+void velmarin::Text2_KeyPress()
 {
-    return dateBoxKeyPress(key, Text1);
-}
-
-// Enter calculates when both boxes hold dates and always moves to the other box;
-// it never reaches the box itself. Returns whether the key was swallowed.
-bool velmarin::dateBoxKeyPress(const QKeyEvent &key, QLineEdit *other)
-{
-    if (!typesCarriageReturn(key))
-        return false;
-    const bool secondIsDate = dateIn(*Text2).has_value();
-    const bool firstIsDate = dateIn(*Text1).has_value();
-    if (secondIsDate && firstIsDate)
-        difference();
-    other->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-std::optional<calc::civil_date> velmarin::dateIn(const QLineEdit &box) const
-{
-    return dates(foldedForDates(box.text(), locale));
+    difference();
+    Text1->setFocus(Qt::OtherFocusReason);
 }
 
 void velmarin::difference()
 {
-    const auto first = dateIn(*Text1);
-    const auto second = dateIn(*Text2);
-    if (!first || !second)
-        return; // nothing sensible to show; the results keep what they had
-    const auto texts = calc::format_differences(calc::date_difference(*first, *second));
-    Text3->setText(QString::fromStdString(texts.days));
-    Text4->setText(QString::fromStdString(texts.weeks));
-    Text5->setText(QString::fromStdString(texts.months));
-    Text6->setText(QString::fromStdString(texts.years));
+    const QString first = Text1->text(), second = Text2->text();
+    const auto texts = dates.results(asUtf16(first), asUtf16(second));
+    if (!texts)
+        return;
+    Text3->setText(QString::fromStdString(texts->days));
+    Text4->setText(QString::fromStdString(texts->weeks));
+    Text5->setText(QString::fromStdString(texts->months));
+    Text6->setText(QString::fromStdString(texts->years));
 }
 
 // Only a window the compositor maximized is larger than the form, which then
@@ -161,9 +151,9 @@ void velmarin::closeEvent(QCloseEvent *event)
 // Every way of closing the window comes through here. Returns whether to close.
 bool velmarin::Form_Unload()
 {
+    // Given no title, it carries the application's, as the platform's boxes do.
     QMessageBox question(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                         tr("Do you want to quit this program"),
-                         QMessageBox::Yes | QMessageBox::No, this);
+                         QString::fromLatin1(design::quit_question), QMessageBox::Yes | QMessageBox::No, this);
     question.setDefaultButton(QMessageBox::Yes);
     question.setEscapeButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)

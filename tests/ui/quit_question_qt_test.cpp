@@ -1,5 +1,5 @@
-#include "ui/credits_window/credits.h"
-#include "ui/main_window/velmarin.h"
+#include "ui/credits_window/credits_qt.h"
+#include "ui/main_window/velmarin_qt.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -139,4 +139,4 @@ private slots:
 };
 
 QTEST_MAIN(QuitQuestionTest)
-#include "quit_question_test.moc"
+#include "quit_question_qt_test.moc"

@@ -1,4 +1,5 @@
-#include "ui/main_window/velmarin.h"
+#include "app/application.h"
+#include "ui/main_window/velmarin_qt.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvandel"));
+    QApplication::setApplicationName(QString::fromLatin1(application::title));
     QApplication::setApplicationVersion(QStringLiteral(ORVANDEL_VERSION));
     // Lets the desktop match the windows to the installed launcher and its icon.
     QApplication::setDesktopFileName(QStringLiteral("net.ferrowby.orvandel"));

@@ -1,14 +1,18 @@
 #pragma once
 
-#include "calc/date_text.h"
+#include "calc/date_recognizer.h"
+#include "ui/main_window/date_entry.h"
 
 #include <string>
 #include <string_view>
 
 // How the user's locale writes dates, from Windows' own locale data: its
 // formats and its month and weekday names.
-calc::locale_dates localeDates();
+calc::locale_vocabulary localeVocabulary();
 
 // A text as the recognizer compares it with the locale's names: in the
 // locale's own lower case and decomposed, in UTF-8.
 std::string foldedForDates(std::wstring_view text);
+
+// The date boxes, read as the user's locale writes dates.
+date_entry localeDateEntry();

@@ -1,4 +1,4 @@
-#include "ui/main_window/locale_dates.h"
+#include "ui/main_window/locale_vocabulary_qt.h"
 
 #include <QLocale>
 
@@ -8,9 +8,9 @@ std::string foldedForDates(const QString &text, const QLocale &locale)
     return locale.toLower(text).toCaseFolded().normalized(QString::NormalizationForm_D).toStdString();
 }
 
-calc::locale_dates localeDates(const QLocale &locale)
+calc::locale_vocabulary localeVocabulary(const QLocale &locale)
 {
-    calc::locale_dates dates;
+    calc::locale_vocabulary dates;
     // The short format first: it decides how digits alone are read.
     for (const auto format : {QLocale::ShortFormat, QLocale::LongFormat, QLocale::NarrowFormat})
         dates.formats.push_back(locale.dateFormat(format).normalized(QString::NormalizationForm_D).toStdString());
@@ -29,4 +29,11 @@ calc::locale_dates localeDates(const QLocale &locale)
                 dates.weekdays[i].push_back(foldedForDates(name, locale));
     }
     return dates;
+}
+
+date_entry localeDateEntry(const QLocale &locale)
+{
+    return {localeVocabulary(locale), [locale](std::u16string_view text) {
+                return foldedForDates(QString::fromUtf16(text.data(), static_cast<int>(text.size())), locale);
+            }};
 }

@@ -1,8 +1,12 @@
+#include "calc/date_recognizer.h"
+
+#include "calc/ascii.h"
 #include "calc/date_rules.h"
 #include "calc/date_text.h"
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 // A locale's date is read by walking its own formats part by part and trying
 // every way a part can be taken: a name that begins another ("červen",
@@ -35,12 +39,6 @@ constexpr int digit_value(char32_t c) noexcept
 
 static_assert(digit_value(U'\u0665') == 5 && digit_value(U'\uff10') == 0 && digit_value(U'\U0001D7FF') == 9);
 static_assert(digit_value(U'\u0660' - 1) == -1 && digit_value(U'\u0669' + 1) == -1);
-
-constexpr bool is_space(char32_t c) noexcept
-{
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x00A0 || c == 0x1680
-        || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
-}
 
 // Accents once the text is decomposed, so that "MARTIOU" in Greek capitals,
 // which drop them, still names the month; and the invisible marks that steer
@@ -123,10 +121,7 @@ constexpr std::string_view skip_spaces(std::string_view s) noexcept
     return s;
 }
 
-constexpr bool is_digit(char c) noexcept
-{
-    return c >= '0' && c <= '9';
-}
+using ascii::is_digit;
 
 // `want` as the start of `s`, with spaces anywhere in `s`. Returns the rest.
 constexpr std::optional<std::string_view> take_loose(std::string_view s, std::string_view want) noexcept
@@ -154,7 +149,7 @@ constexpr std::string_view take_any_start(std::string_view s, std::string_view w
 }
 
 // A name must not end inside a number: "tháng 1" is not the start of "tháng 10".
-constexpr std::optional<std::string_view> take_name(std::string_view s, std::string_view name) noexcept
+constexpr std::optional<std::string_view> take_loose_name(std::string_view s, std::string_view name) noexcept
 {
     const auto rest = take_loose(s, name);
     if (rest && !rest->empty() && is_digit(rest->front()) && is_digit(name.back()))
@@ -162,27 +157,27 @@ constexpr std::optional<std::string_view> take_name(std::string_view s, std::str
     return rest;
 }
 
-struct number {
+struct digit_run {
     int value;
-    std::size_t digits;
+    std::size_t count;
     std::string_view rest;
 };
 
 // All the digits that stand together, so that "152004" is never 15 and 2004.
-constexpr std::optional<number> take_number(std::string_view s, std::size_t min_digits,
+constexpr std::optional<digit_run> take_digits(std::string_view s, std::size_t min_digits,
                                             std::size_t max_digits) noexcept
 {
     s = skip_spaces(s);
-    std::size_t digits = 0;
+    std::size_t count = 0;
     int value = 0;
-    while (digits < s.size() && is_digit(s[digits])) {
-        if (++digits > max_digits)
+    while (count < s.size() && is_digit(s[count])) {
+        if (++count > max_digits)
             return std::nullopt;
-        value = value * 10 + (s[digits - 1] - '0');
+        value = value * 10 + (s[count - 1] - '0');
     }
-    if (digits < min_digits)
+    if (count < min_digits)
         return std::nullopt;
-    return number{value, digits, s.substr(digits)};
+    return digit_run{value, count, s.substr(count)};
 }
 
 // What two readings of one text found.
@@ -197,18 +192,21 @@ struct readings {
     }
 };
 
-} // namespace
+// What a format is kept as.
+enum class part : unsigned char { text, day, month, month_name, year, weekday };
+struct element {
+    part what;
+    std::string text; // of a part::text, folded and without spaces
+    friend bool operator==(const element &, const element &) = default;
+};
+using pattern = std::vector<element>;
 
-struct date_recognizer::partial {
+// What a reading has taken so far.
+struct partial {
     int day = 0, month = 0, year = 0;
     std::size_t year_digits = 0;
     int weekday = -1; // none written
 };
-
-namespace {
-
-using part = date_recognizer::part;
-using pattern = date_recognizer::pattern;
 
 constexpr part part_of(char letter, std::size_t run) noexcept
 {
@@ -308,10 +306,22 @@ date_order order_of(const pattern &short_format)
 
 } // namespace
 
-date_recognizer::date_recognizer(const locale_dates &locale)
-    : order(locale.formats.empty() ? date_order::month_day_year : order_of(parse(locale.formats.front())))
+struct date_recognizer::compiled {
+    std::vector<pattern> patterns;
+    std::array<std::vector<std::string>, 12> months;
+    std::array<std::vector<std::string>, 7> weekdays;
+    date_order order;
+
+    template <typename Found>
+    void match(const pattern &p, std::size_t at, std::string_view rest, partial got, Found &found) const;
+};
+
+date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 {
-    for (const auto &picture : locale.formats) {
+    auto made = std::make_unique<compiled>();
+    auto &[patterns, months, weekdays, order] = *made;
+    order = vocabulary.formats.empty() ? date_order::month_day_year : order_of(parse(vocabulary.formats.front()));
+    for (const auto &picture : vocabulary.formats) {
         auto full = parse(picture);
         for (auto p : {without_weekday(full), full})
             if (tells_the_date(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
@@ -323,12 +333,16 @@ date_recognizer::date_recognizer(const locale_dates &locale)
                 if (auto n = squeezed(name); !n.empty() && std::find(to[i].begin(), to[i].end(), n) == to[i].end())
                     to[i].push_back(std::move(n));
     };
-    fold_names(locale.months, months);
-    fold_names(locale.weekdays, weekdays);
+    fold_names(vocabulary.months, months);
+    fold_names(vocabulary.weekdays, weekdays);
+    known = std::move(made);
 }
 
+date_recognizer::date_recognizer(date_recognizer &&) noexcept = default;
+date_recognizer::~date_recognizer() = default;
+
 template <typename Found>
-void date_recognizer::match(const pattern &p, std::size_t at, std::string_view rest, partial got,
+void date_recognizer::compiled::match(const pattern &p, std::size_t at, std::string_view rest, partial got,
                             Found &found) const
 {
     if (found.clash)
@@ -344,7 +358,7 @@ void date_recognizer::match(const pattern &p, std::size_t at, std::string_view r
     const auto names = [&](const auto &all, int &into, int first) {
         for (std::size_t i = 0; i < all.size(); ++i)
             for (const auto &name : all[i])
-                if (const auto after = take_name(rest, name)) {
+                if (const auto after = take_loose_name(rest, name)) {
                     into = static_cast<int>(i) + first;
                     next(*after);
                     if (const auto stop = take_loose(*after, "."))
@@ -361,15 +375,15 @@ void date_recognizer::match(const pattern &p, std::size_t at, std::string_view r
         break;
     case part::day:
     case part::month:
-        if (const auto n = take_number(rest, 1, 2)) {
+        if (const auto n = take_digits(rest, 1, 2)) {
             (e.what == part::day ? got.day : got.month) = n->value;
             next(n->rest);
         }
         break;
     case part::year:
-        if (const auto n = take_number(rest, 2, 4)) {
+        if (const auto n = take_digits(rest, 2, 4)) {
             got.year = n->value;
-            got.year_digits = n->digits;
+            got.year_digits = n->count;
             next(n->rest);
         }
         break;
@@ -380,15 +394,15 @@ void date_recognizer::match(const pattern &p, std::size_t at, std::string_view r
 
 std::optional<civil_date> date_recognizer::operator()(std::string_view text) const
 {
-    if (text.size() > longest_date_text)
+    if (text.size() > longest_folded_date)
         return std::nullopt;
-    char buffer[longest_date_text];
+    char buffer[longest_folded_date];
     const std::string_view folded(buffer, fold(text, buffer));
     readings found;
-    if (const auto date = recognize_date(folded, order))
+    if (const auto date = recognize_date(folded, known->order))
         found(*date);
-    for (const auto &p : patterns)
-        match(p, 0, folded, {}, found);
+    for (const auto &p : known->patterns)
+        known->match(p, 0, folded, {}, found);
     return found.clash ? std::nullopt : found.date;
 }
 

@@ -1,6 +1,7 @@
-#include "ui/credits_window/credits.h"
+#include "ui/credits_window/credits_qt.h"
 
-#include "ui/designed_size.h"
+#include "ui/credits_window/credits_design.h"
+#include "ui/designed_size_qt.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -13,17 +14,19 @@ credits::credits(QWidget *parent)
 {
     // The picture is built into this static library, where no linker keeps it
     // unless it is asked for by name.
-    Q_INIT_RESOURCE(credits);
+    Q_INIT_RESOURCE(credits_qt);
     picture.load(QStringLiteral(":/credits.svg"));
-    setWindowTitle(QStringLiteral("program by Ferrowby"));
-    setDesignedSize(*this, QSize(595, 520)); // a larger window shows more of the picture
+    setWindowTitle(QString::fromLatin1(credits_design::caption));
+    // A larger window shows more of the picture; Qt counts in pixels of 96 dots per inch.
+    setDesignedSize(*this, QSize(pixels(credits_design::client_width, 96),
+                                 pixels(credits_design::client_height, 96)));
     // No control here can take the focus, so the window takes it itself.
     setFocusPolicy(Qt::StrongFocus);
 
     // A coarse timer may fire up to 5% early, a quarter of a second short.
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setSingleShot(true);
-    Timer1->setInterval(5000);
+    Timer1->setInterval(credits_design::timer_interval_ms);
     connect(Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
     Timer1->start();
 }

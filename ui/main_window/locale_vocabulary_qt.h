@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/date_text.h"
+#include "calc/date_recognizer.h"
+#include "ui/main_window/date_entry.h"
 
 #include <string>
 
@@ -8,8 +9,11 @@ class QLocale;
 class QString;
 
 // How the locale writes dates: its formats and its month and weekday names.
-calc::locale_dates localeDates(const QLocale &locale);
+calc::locale_vocabulary localeVocabulary(const QLocale &locale);
 
 // A text as the recognizer compares it with the locale's names: in the
 // locale's own lower case ("EKİM" is "ekim" in Turkish) and decomposed.
 std::string foldedForDates(const QString &text, const QLocale &locale);
+
+// The date boxes, read as the locale writes dates.
+date_entry localeDateEntry(const QLocale &locale);

@@ -1,4 +1,4 @@
-#include "ui/credits_window/credits.h"
+#include "ui/credits_window/credits_qt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -110,4 +110,4 @@ private slots:
 };
 
 QTEST_MAIN(CreditsWindowTest)
-#include "credits_window_test.moc"
+#include "credits_qt_test.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "calc/date_difference.h"
+#include "calc/date_recognizer.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How both programs read their date boxes, and what Enter in either computes.
+class date_entry
+{
+public:
+    // A text as the locale's names are compared (see calc::locale_vocabulary):
+    // in the platform's own lower case and decomposition, in UTF-8.
+    using fold_function = std::function<std::string(std::u16string_view)>;
+
+    date_entry(const calc::locale_vocabulary &vocabulary, fold_function fold);
+
+    // The date a box's text holds, by the one recognition that both decides
+    // whether it is a date and which.
+    std::optional<calc::civil_date> date_in(std::u16string_view text) const;
+
+    // Enter: both boxes read once, and the four result texts when both hold
+    // dates; nothing otherwise, and the results then keep what they show.
+    std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second) const;
+
+private:
+    calc::date_recognizer recognize;
+    fold_function fold;
+};
