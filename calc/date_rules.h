@@ -2,6 +2,7 @@
 
 // What every reading of a date text holds to, whichever way it was written.
 
+#include "calc/calendars.h"
 #include "calc/civil.h"
 
 #include <cstddef>
@@ -19,9 +20,7 @@ constexpr std::size_t longest_folded_date = 4 * longest_date_text;
 // Preconditions: digits in [2, 4].
 constexpr int full_year(int year, std::size_t digits) noexcept
 {
-    if (digits > 2)
-        return year;
-    return year < 50 ? 2000 + year : 1900 + year;
+    return full_year(calendar::gregorian, year, digits);
 }
 
 constexpr std::optional<civil_date> make_date(int y, int m, int d) noexcept
