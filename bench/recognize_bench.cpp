@@ -1,5 +1,6 @@
 // How long reading one typed date takes, in the locale's own words: the long
-// and short texts Qt writes for a spread of locales and dates.
+// and short texts Qt writes for a spread of locales and dates, and those ICU
+// writes in the calendars Qt lacks and in eras.
 
 #include "ui/main_window/locale_vocabulary_qt.h"
 
@@ -8,24 +9,55 @@
 #include <QDate>
 #include <QLocale>
 
+#include <unicode/smpdtfmt.h>
+
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
+// Writes a date in one of the locale's forms.
+using writer = std::function<QString(QDate)>;
+
+std::vector<writer> qtForms(const QLocale &locale)
+{
+    std::vector<writer> forms;
+    for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat})
+        forms.emplace_back([locale, format](QDate d) { return locale.toString(d, format); });
+    return forms;
+}
+
+// In the calendar the ICU locale names, as "ja_JP@calendar=japanese" does.
+std::vector<writer> icuForms(const char *name)
+{
+    std::vector<writer> forms;
+    for (const auto style : {icu::DateFormat::kLong, icu::DateFormat::kShort}) {
+        std::shared_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(style, icu::Locale(name)));
+        format->adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
+        forms.emplace_back([format](QDate d) {
+            icu::UnicodeString text;
+            format->format(static_cast<UDate>(QDate(1970, 1, 1).daysTo(d)) * U_MILLIS_PER_DAY, text);
+            return QString::fromUtf16(text.getBuffer(), text.length());
+        });
+    }
+    return forms;
+}
+
 // One text an iteration, so the time printed is the time per text.
-void RecognizeLocaleText(benchmark::State &state)
+void recognize(benchmark::State &state, const std::vector<std::pair<QString, std::vector<writer>>> &locales)
 {
     std::vector<calc::date_recognizer> recognizers;
     std::vector<std::pair<std::size_t, std::string>> texts; // recognizer, folded text
-    for (const char *name : {"de_DE", "es_ES", "ru_RU", "ja_JP", "hu_HU", "ar_EG", "el_GR", "en_US"}) {
-        const QLocale locale(QString::fromLatin1(name));
+    for (const auto &[name, forms] : locales) {
+        const QLocale locale(name);
         recognizers.emplace_back(localeVocabulary(locale));
         for (QDate d(1990, 1, 1); d.year() < 2010; d = d.addDays(73))
-            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat})
-                texts.emplace_back(recognizers.size() - 1, foldedForDates(locale.toString(d, format), locale));
+            for (const auto &write : forms)
+                texts.emplace_back(recognizers.size() - 1, foldedForDates(write(d), locale));
     }
     std::size_t next = 0;
     for (auto _ : state) {
@@ -34,7 +66,24 @@ void RecognizeLocaleText(benchmark::State &state)
         next = next + 1 == texts.size() ? 0 : next + 1;
     }
 }
+
+void RecognizeLocaleText(benchmark::State &state)
+{
+    std::vector<std::pair<QString, std::vector<writer>>> locales;
+    for (const char *name : {"de_DE", "es_ES", "ru_RU", "ja_JP", "hu_HU", "ar_EG", "el_GR", "en_US"})
+        locales.emplace_back(QString::fromLatin1(name), qtForms(QLocale(QString::fromLatin1(name))));
+    recognize(state, locales);
+}
 BENCHMARK(RecognizeLocaleText);
+
+void RecognizeCalendarText(benchmark::State &state)
+{
+    std::vector<std::pair<QString, std::vector<writer>>> locales;
+    for (const char *name : {"th_TH", "fa_IR", "ar_SA", "ja_JP@calendar=japanese", "zh_TW@calendar=roc"})
+        locales.emplace_back(QString::fromLatin1(name).section(QLatin1Char('@'), 0, 0), icuForms(name));
+    recognize(state, locales);
+}
+BENCHMARK(RecognizeCalendarText);
 
 } // namespace
 

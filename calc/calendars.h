@@ -43,6 +43,13 @@ constexpr bool is_japanese_era(calendar c) noexcept
     return c >= calendar::meiji && c <= calendar::reiwa;
 }
 
+// The Persian and Islamic calendars have months of their own; the others
+// count the Gregorian months, and years that are Gregorian ones shifted.
+constexpr bool has_own_months(calendar c) noexcept
+{
+    return c == calendar::persian || c == calendar::umalqura;
+}
+
 // 1 Farvardin 1, and 1 Muharram 1: a Friday, as the civil calendar counts.
 constexpr int persian_epoch = days_from_civil(622, 3, 21);
 constexpr int islamic_epoch = days_from_civil(622, 7, 19);
@@ -186,6 +193,8 @@ constexpr int last_day_of_month(calendar c, int y, int m) noexcept
 // Preconditions: is_valid_date(c, d).
 constexpr int days_from_date(calendar c, const calendar_date &d) noexcept
 {
+    if (!has_own_months(c))
+        return days_from_civil(d.year + detail::gregorian_offset(c), d.month, d.day);
     int z = detail::year_start(c, d.year) + d.day - 1;
     for (int m = 1; m < d.month; ++m)
         z += last_day_of_month(c, d.year, m);
@@ -195,6 +204,10 @@ constexpr int days_from_date(calendar c, const calendar_date &d) noexcept
 // Preconditions: z in [first_day(c), last_day(c)].
 constexpr calendar_date date_from_days(calendar c, int z) noexcept
 {
+    if (!has_own_months(c)) {
+        const auto [y, m, d] = civil_from_days(z);
+        return {y - detail::gregorian_offset(c), m, d};
+    }
     int y = detail::year_near(c, z);
     y -= z < detail::year_start(c, y);
     y += z >= detail::year_start(c, y + 1);
@@ -205,11 +218,26 @@ constexpr calendar_date date_from_days(calendar c, int z) noexcept
     return {y, m, day + 1};
 }
 
+namespace detail {
+
+// The first and the last year of each calendar within the program's range.
+constexpr auto years = [] {
+    std::array<std::array<int, 2>, static_cast<std::size_t>(calendar::umalqura) + 1> years{};
+    for (std::size_t i = 0; i < years.size(); ++i) {
+        const auto c = static_cast<calendar>(i);
+        years[i] = {date_from_days(c, first_day(c)).year, date_from_days(c, last_day(c)).year};
+    }
+    return years;
+}();
+
+} // namespace detail
+
 // Whether d is a date of c, and within the program's range.
 constexpr bool is_valid_date(calendar c, const calendar_date &d) noexcept
 {
-    if (d.year < date_from_days(c, first_day(c)).year || d.year > date_from_days(c, last_day(c)).year ||
-        d.month < 1 || d.month > 12 || d.day < 1 || d.day > last_day_of_month(c, d.year, d.month))
+    const auto [first_year, last_year] = detail::years[static_cast<std::size_t>(c)];
+    if (d.year < first_year || d.year > last_year || d.month < 1 || d.month > 12 || d.day < 1 ||
+        d.day > last_day_of_month(c, d.year, d.month))
         return false;
     const int z = days_from_date(c, d);
     return z >= first_day(c) && z <= last_day(c);
@@ -218,11 +246,11 @@ constexpr bool is_valid_date(calendar c, const calendar_date &d) noexcept
 // The year a two-digit year stands for: one of the hundred years of c from
 // the first that begins in 1950 (the one after the year that holds the last
 // day of 1949), as 00 to 99 are 1950 to 2049 in the Gregorian calendar. Era
-// years are always written in full.
-// Preconditions: digits in [2, 4]; year in [0, 99] when digits is 2.
+// years, Minguo's and the Japanese eras', are always written in full.
+// Preconditions: digits in [1, 4]; year in [0, 99] when digits is 2.
 constexpr int full_year(calendar c, int year, std::size_t digits) noexcept
 {
-    if (digits > 2 || is_japanese_era(c))
+    if (digits != 2 || is_japanese_era(c) || c == calendar::roc)
         return year;
     const int first = date_from_days(c, days_from_civil(1949, 12, 31)).year + 1;
     return first + (year - first % 100 + 100) % 100;
@@ -241,7 +269,7 @@ static_assert(full_year(calendar::gregorian, 49, 2) == 2049 && full_year(calenda
 static_assert(full_year(calendar::buddhist, 92, 2) == 2592 && full_year(calendar::buddhist, 93, 2) == 2493);
 static_assert(full_year(calendar::persian, 28, 2) == 1428 && full_year(calendar::persian, 29, 2) == 1329);
 static_assert(full_year(calendar::umalqura, 69, 2) == 1469 && full_year(calendar::umalqura, 70, 2) == 1370);
-static_assert(full_year(calendar::roc, 38, 2) == 138 && full_year(calendar::roc, 39, 2) == 39);
+static_assert(full_year(calendar::roc, 38, 2) == 38);
 static_assert(full_year(calendar::heisei, 7, 2) == 7);
 
 } // namespace calc

@@ -41,6 +41,20 @@ constexpr int days_from_civil(int y, int m, int d) noexcept
     return era * 146097 + doe - 719468;
 }
 
+// Preconditions: z >= -719468 (0000-03-01 and later).
+constexpr civil_date civil_from_days(int z) noexcept
+{
+    z += 719468;
+    const int era = z / 146097;
+    const int doe = z - era * 146097;                                     // [0, 146096]
+    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365; // [0, 399]
+    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);             // [0, 365]
+    const int mp = (5 * doy + 2) / 153;                                   // [0, 11]
+    const int d = doy - (153 * mp + 2) / 5 + 1;                           // [1, 31]
+    const int m = mp < 10 ? mp + 3 : mp - 9;                              // [1, 12]
+    return {yoe + era * 400 + (m <= 2), m, d};
+}
+
 // 0 is Sunday, 6 is Saturday.
 constexpr int weekday_from_days(int z) noexcept
 {
@@ -51,6 +65,9 @@ static_assert(days_from_civil(1970, 1, 1) == 0);
 static_assert(days_from_civil(2000, 3, 1) == 11017);
 static_assert(days_from_civil(100, 1, 1) == -683003);
 static_assert(days_from_civil(9999, 12, 31) == 2932896);
+static_assert(civil_from_days(0) == civil_date{1970, 1, 1});
+static_assert(civil_from_days(11017) == civil_date{2000, 3, 1});
+static_assert(civil_from_days(-683003) == civil_date{100, 1, 1});
 static_assert(weekday_from_days(days_from_civil(2004, 1, 15)) == 4); // a Thursday
 static_assert(weekday_from_days(days_from_civil(1969, 12, 31)) == 3); // a Wednesday
 

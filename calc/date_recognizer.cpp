@@ -2,10 +2,10 @@
 
 #include "calc/ascii.h"
 #include "calc/date_rules.h"
-#include "calc/date_text.h"
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <utility>
 
 // A locale's date is read by walking its own formats part by part and trying
@@ -29,12 +29,13 @@ constexpr char32_t digit_zeros[] = {
     0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x11F50, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8,
     0x1D7E2, 0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E4F0, 0x1E950, 0x1FBF0};
 
+// Every letter of a text is looked up, so by halving: the runs are in order.
 constexpr int digit_value(char32_t c) noexcept
 {
-    for (const char32_t zero : digit_zeros)
-        if (c >= zero && c <= zero + 9)
-            return static_cast<int>(c - zero);
-    return -1;
+    const auto after = std::upper_bound(std::begin(digit_zeros), std::end(digit_zeros), c);
+    if (after == std::begin(digit_zeros) || c - *std::prev(after) > 9)
+        return -1;
+    return static_cast<int>(c - *std::prev(after));
 }
 
 static_assert(digit_value(U'\u0665') == 5 && digit_value(U'\uff10') == 0 && digit_value(U'\U0001D7FF') == 9);
@@ -193,7 +194,7 @@ struct readings {
 };
 
 // What a format is kept as.
-enum class part : unsigned char { text, day, month, month_name, year, weekday };
+enum class part : unsigned char { text, day, month, month_name, year, weekday, era };
 struct element {
     part what;
     std::string text; // of a part::text, folded and without spaces
@@ -201,18 +202,43 @@ struct element {
 };
 using pattern = std::vector<element>;
 
+// Whose names a month was written in.
+enum class month_names : unsigned char { none, gregorian, own };
+
 // What a reading has taken so far.
 struct partial {
-    int day = 0, month = 0, year = 0;
-    std::size_t year_digits = 0;
-    int weekday = -1; // none written
+    written_date date;
+    month_names named = month_names::none;
+    std::optional<calendar> era; // the calendar an era's name named
 };
+
+// An era decides wherever it stands; otherwise a month's name, written in the
+// Gregorian names where the locale's calendar has names of its own; otherwise
+// the locale's calendar. A month's name must be one of the calendar's.
+constexpr std::optional<calendar> calendar_of(const partial &got, calendar own) noexcept
+{
+    const calendar c = got.era                                                      ? *got.era
+                       : got.named == month_names::gregorian && has_own_months(own) ? calendar::gregorian
+                                                                                    : own;
+    switch (got.named) {
+    case month_names::none: return c;
+    case month_names::gregorian: return has_own_months(c) ? std::nullopt : std::optional(c);
+    case month_names::own: return c == own ? std::optional(c) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+static_assert(calendar_of({{}, month_names::gregorian, {}}, calendar::buddhist) == calendar::buddhist);
+static_assert(calendar_of({{}, month_names::gregorian, {}}, calendar::persian) == calendar::gregorian);
+static_assert(calendar_of({{}, month_names::own, calendar::gregorian}, calendar::umalqura) == std::nullopt);
+static_assert(calendar_of({{}, month_names::none, calendar::reiwa}, calendar::gregorian) == calendar::reiwa);
 
 constexpr part part_of(char letter, std::size_t run) noexcept
 {
     switch (letter) {
     case 'd': return run <= 2 ? part::day : part::weekday;
     case 'M': return run <= 2 ? part::month : part::month_name;
+    case 'g': return part::era;
     default: return part::year;
     }
 }
@@ -247,7 +273,7 @@ pattern parse(std::string_view picture)
                     words += picture[i++];
                 }
             }
-        } else if (c == 'd' || c == 'M' || c == 'y') {
+        } else if (c == 'd' || c == 'M' || c == 'y' || c == 'g') {
             std::size_t run = 1;
             while (i + run < picture.size() && picture[i + run] == c)
                 ++run;
@@ -263,17 +289,17 @@ pattern parse(std::string_view picture)
     return p;
 }
 
-// The weekday may be left out, and with it the words that part it from the
-// date ("Montag, 15. März 2004" as "15. März 2004"); words after a weekday
+// The weekday or the era may be left out, and with it the words that part it
+// from the date ("Montag, 15. März 2004" as "15. März 2004"); words after one
 // that ends the date are kept, since they may end the date itself
 // ("2004. március 15., hétfő" as "2004. március 15.").
-pattern without_weekday(pattern p)
+pattern without(pattern p, part left_out)
 {
-    const auto weekday = std::find_if(p.begin(), p.end(), [](const auto &e) { return e.what == part::weekday; });
-    if (weekday == p.end())
+    const auto at = std::find_if(p.begin(), p.end(), [&](const auto &e) { return e.what == left_out; });
+    if (at == p.end())
         return p;
-    const auto words_after = std::next(weekday) != p.end() && std::next(weekday)->what == part::text;
-    p.erase(weekday, std::next(weekday, words_after ? 2 : 1));
+    const auto words_after = std::next(at) != p.end() && std::next(at)->what == part::text;
+    p.erase(at, std::next(at, words_after ? 2 : 1));
     return p;
 }
 
@@ -295,7 +321,7 @@ date_order order_of(const pattern &short_format)
         if (e.what == part::month_name)
             return date_order::month_day_year;
         int &at = e.what == part::year ? year : e.what == part::month ? month : day;
-        if (e.what != part::text && e.what != part::weekday && at < 0)
+        if ((e.what == part::day || e.what == part::month || e.what == part::year) && at < 0)
             at = i;
         ++i;
     }
@@ -304,37 +330,115 @@ date_order order_of(const pattern &short_format)
     return day >= 0 && day < month ? date_order::day_month_year : date_order::month_day_year;
 }
 
+// Names as they are compared, each with what it names (a month, a weekday, an
+// era's calendar), kept in order: a text's first letter then finds the few
+// names it can begin at once, for texts are read in scripts whose names
+// mostly share their first bytes.
+class name_list {
+public:
+    struct name {
+        std::string text;
+        int value;
+        friend auto operator<=>(const name &, const name &) = default;
+    };
+
+    void add(std::string_view written, int value)
+    {
+        if (auto text = squeezed(written); !text.empty())
+            names.push_back({std::move(text), value});
+    }
+
+    void sort()
+    {
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+    }
+
+    bool contains(std::string_view text) const
+    {
+        return std::any_of(names.begin(), names.end(), [&](const name &n) { return n.text == text; });
+    }
+
+    // Those of the names that begin with the letter `s` begins with, past any spaces.
+    std::span<const name> starting(std::string_view s) const
+    {
+        s = skip_spaces(s);
+        if (s.empty())
+            return {};
+        const auto letter = s.substr(0, decode(s).size);
+        const auto [first, last] = std::equal_range(names.begin(), names.end(), letter, by_letter{letter.size()});
+        return {first, last};
+    }
+
+private:
+    struct by_letter {
+        std::size_t size;
+        bool operator()(const name &n, std::string_view letter) const { return n.text.compare(0, size, letter) < 0; }
+        bool operator()(std::string_view letter, const name &n) const { return n.text.compare(0, size, letter) > 0; }
+    };
+
+    std::vector<name> names;
+};
+
 } // namespace
 
 struct date_recognizer::compiled {
     std::vector<pattern> patterns;
-    std::array<std::vector<std::string>, 12> months;
-    std::array<std::vector<std::string>, 7> weekdays;
+    name_list months, own_months; // by the month's number
+    name_list weekdays;           // Sunday 0
+    name_list eras;               // by the calendar they name
+    std::vector<std::string> first_years;
     date_order order;
+    calendar own;
 
     template <typename Found>
     void match(const pattern &p, std::size_t at, std::string_view rest, partial got, Found &found) const;
+
+    // A whole reading: what follows it must be a time or nothing.
+    template <typename Found>
+    void finish(std::string_view rest, const partial &got, Found &found) const
+    {
+        if (!nothing_but_a_time(rest))
+            return;
+        if (const auto c = calendar_of(got, own))
+            if (const auto date = date_in(*c, got.date))
+                found(*date);
+    }
 };
 
 date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 {
     auto made = std::make_unique<compiled>();
-    auto &[patterns, months, weekdays, order] = *made;
+    auto &[patterns, months, own_months, weekdays, eras, first_years, order, own] = *made;
     order = vocabulary.formats.empty() ? date_order::month_day_year : order_of(parse(vocabulary.formats.front()));
+    own = vocabulary.own_calendar;
     for (const auto &picture : vocabulary.formats) {
-        auto full = parse(picture);
-        for (auto p : {without_weekday(full), full})
+        const auto full = parse(picture);
+        const auto bare = without(full, part::weekday);
+        for (auto p : {without(bare, part::era), bare, without(full, part::era), full})
             if (tells_the_date(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
                 patterns.push_back(std::move(p));
     }
-    const auto fold_names = [](const auto &from, auto &to) {
+    const auto add = [](name_list &to, const auto &from, int first) {
         for (std::size_t i = 0; i < from.size(); ++i)
             for (const auto &name : from[i])
-                if (auto n = squeezed(name); !n.empty() && std::find(to[i].begin(), to[i].end(), n) == to[i].end())
-                    to[i].push_back(std::move(n));
+                to.add(name, static_cast<int>(i) + first);
+        to.sort();
     };
-    fold_names(vocabulary.months, months);
-    fold_names(vocabulary.weekdays, weekdays);
+    add(months, vocabulary.months, 1);
+    add(weekdays, vocabulary.weekdays, 0);
+    // A name the Gregorian months have too cannot tell the calendars apart.
+    for (std::size_t i = 0; i < vocabulary.own_months.size(); ++i)
+        for (const auto &name : vocabulary.own_months[i])
+            if (!months.contains(squeezed(name)))
+                own_months.add(name, static_cast<int>(i) + 1);
+    own_months.sort();
+    for (const auto &[name, era] : vocabulary.eras)
+        eras.add(name, static_cast<int>(era));
+    eras.sort();
+    for (const auto &word : vocabulary.first_years)
+        if (auto n = squeezed(word); !n.empty())
+            first_years.push_back(std::move(n));
     known = std::move(made);
 }
 
@@ -348,22 +452,32 @@ void date_recognizer::compiled::match(const pattern &p, std::size_t at, std::str
     if (found.clash)
         return;
     if (at == p.size()) {
-        const auto date = make_date(full_year(got.year, got.year_digits), got.month, got.day);
-        if (date && nothing_but_a_time(rest) && (got.weekday < 0 || got.weekday == weekday_of(*date)))
-            found(*date);
+        finish(rest, got, found);
+        // An era may also follow a date whose format leaves it no place ("16 آذر 1405 ه.ش.").
+        if (!got.era)
+            for (const auto &[written, era] : eras.starting(rest))
+                if (const auto after = take_loose(rest, written)) {
+                    got.era = static_cast<calendar>(era);
+                    finish(*after, got, found);
+                }
         return;
     }
     const auto next = [&](std::string_view after) { match(p, at + 1, after, got, found); };
-    // Each name, then, as an abbreviation may have, a full stop or none.
-    const auto names = [&](const auto &all, int &into, int first) {
-        for (std::size_t i = 0; i < all.size(); ++i)
-            for (const auto &name : all[i])
-                if (const auto after = take_loose_name(rest, name)) {
-                    into = static_cast<int>(i) + first;
-                    next(*after);
-                    if (const auto stop = take_loose(*after, "."))
-                        next(*stop);
-                }
+    // Each name the text may begin with, then, as an abbreviation may have, a full stop or none.
+    const auto names = [&](const name_list &all, auto &&take) {
+        for (const auto &[written, value] : all.starting(rest))
+            if (const auto after = take_loose_name(rest, written)) {
+                take(value);
+                next(*after);
+                if (const auto stop = take_loose(*after, "."))
+                    next(*stop);
+            }
+    };
+    const auto month = [&](month_names whose) {
+        return [&got, whose](int value) {
+            got.date.month = value;
+            got.named = whose;
+        };
     };
     const element &e = p[at];
     switch (e.what) {
@@ -376,19 +490,31 @@ void date_recognizer::compiled::match(const pattern &p, std::size_t at, std::str
     case part::day:
     case part::month:
         if (const auto n = take_digits(rest, 1, 2)) {
-            (e.what == part::day ? got.day : got.month) = n->value;
+            (e.what == part::day ? got.date.day : got.date.month) = n->value;
             next(n->rest);
         }
         break;
     case part::year:
-        if (const auto n = take_digits(rest, 2, 4)) {
-            got.year = n->value;
-            got.year_digits = n->count;
+        // Five digits for the Buddhist years of the last Gregorian centuries.
+        if (const auto n = take_digits(rest, 1, 5)) {
+            got.date.year = n->value;
+            got.date.year_digits = n->count;
             next(n->rest);
         }
+        // An era's first year may have a word of its own (Japanese 元年).
+        for (const auto &word : first_years)
+            if (const auto after = take_loose(rest, word)) {
+                got.date.year = 1;
+                got.date.year_digits = 1;
+                next(*after);
+            }
         break;
-    case part::month_name: names(months, got.month, 1); break;
-    case part::weekday: names(weekdays, got.weekday, 0); break;
+    case part::month_name:
+        names(months, month(month_names::gregorian));
+        names(own_months, month(month_names::own));
+        break;
+    case part::weekday: names(weekdays, [&](int value) { got.date.weekday = value; }); break;
+    case part::era: names(eras, [&](int value) { got.era = static_cast<calendar>(value); }); break;
     }
 }
 
@@ -399,8 +525,10 @@ std::optional<civil_date> date_recognizer::operator()(std::string_view text) con
     char buffer[longest_folded_date];
     const std::string_view folded(buffer, fold(text, buffer));
     readings found;
-    if (const auto date = recognize_date(folded, known->order))
-        found(*date);
+    // Digits alone are in the locale's calendar; English names and ISO in the Gregorian one.
+    if (const auto english = read_english(folded, known->order))
+        if (const auto date = date_in(english->in_digits ? known->own : calendar::gregorian, english->date))
+            found(*date);
     for (const auto &p : known->patterns)
         known->match(p, 0, folded, {}, found);
     return found.clash ? std::nullopt : found.date;

@@ -2,6 +2,7 @@
 
 // Dates as the user's locale writes them, besides English and ISO.
 
+#include "calc/calendars.h"
 #include "calc/civil.h"
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace calc {
@@ -20,11 +22,24 @@ namespace calc {
 struct locale_vocabulary {
     // Pictures such as "dddd, d. MMMM yyyy": d and dd the day, ddd and dddd
     // the weekday's name, M and MM the month, MMM and MMMM its name, y to yyyy
-    // the year; anything else, or anything between single quotes, as written.
-    // The first is the short format: it decides the order of digits-only dates.
+    // the year, g and gg the era; anything else, or anything between single
+    // quotes, as written. The pictures of every calendar the locale writes
+    // dates in; the first is the short format of its own calendar, which
+    // decides the order of digits-only dates.
     std::vector<std::string> formats;
-    std::array<std::vector<std::string>, 12> months;  // every name of each month, January first
+    std::array<std::vector<std::string>, 12> months;  // every name of each Gregorian month, January first
     std::array<std::vector<std::string>, 7> weekdays; // Sunday first
+
+    // The locale's own calendar: digits-only dates are in it, and so are
+    // dates in its months' names, and in Thai every date without an era.
+    calc::calendar own_calendar = calc::calendar::gregorian;
+    // Every name of each month of its own calendar, where it has months of its own.
+    std::array<std::vector<std::string>, 12> own_months{};
+    // Every name of each era the locale writes, and the calendar it names (a
+    // Japanese era is a calendar of its own). An era named decides the calendar.
+    std::vector<std::pair<std::string, calendar>> eras{};
+    // Words that stand for an era's first year, as Japanese 元 does for 1.
+    std::vector<std::string> first_years{};
 };
 
 // The one answer to both "is this text a date?" and "which date?", so that the

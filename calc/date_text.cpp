@@ -195,13 +195,13 @@ constexpr char take_separator(std::string_view &s) noexcept
     return t.text[0];
 }
 
-struct written_date {
+struct typed_fields {
     field fields[3];
     char separator;
     bool comma; // before the last field
 };
 
-constexpr std::optional<written_date> take_written_date(std::string_view &s) noexcept
+constexpr std::optional<typed_fields> take_typed_fields(std::string_view &s) noexcept
 {
     const auto first = take_field(s);
     if (!first)
@@ -216,17 +216,17 @@ constexpr std::optional<written_date> take_written_date(std::string_view &s) noe
     const auto third = take_field(s);
     if (!third)
         return std::nullopt;
-    return written_date{{*first, *second, *third}, separator, comma};
+    return typed_fields{{*first, *second, *third}, separator, comma};
 }
 
-// Indices into written_date::fields.
+// Indices into typed_fields::fields.
 struct layout {
     int year, month, day;
 };
 
 // A month's name decides alone; without one, a first field of three or four
 // digits is a year, and otherwise the reader's order decides.
-constexpr std::optional<layout> layout_of(const written_date &w, date_order order) noexcept
+constexpr std::optional<layout> layout_of(const typed_fields &w, date_order order) noexcept
 {
     const bool named[] = {is_name(w.fields[0]), is_name(w.fields[1]), is_name(w.fields[2])};
     const bool year_first = w.fields[0].digits >= 3;
@@ -246,7 +246,7 @@ constexpr std::optional<layout> layout_of(const written_date &w, date_order orde
     return std::nullopt;
 }
 
-constexpr std::optional<civil_date> date_from(const written_date &w, date_order order) noexcept
+constexpr std::optional<english_reading> reading_of(const typed_fields &w, date_order order) noexcept
 {
     const auto at = layout_of(w, order);
     if (!at)
@@ -262,7 +262,8 @@ constexpr std::optional<civil_date> date_from(const written_date &w, date_order 
     const bool day_fits = day.digits <= 2 && (named || !day.ordinal);
     if (!separator_fits || !comma_fits || !year_fits || !month_fits || !day_fits)
         return std::nullopt;
-    return make_date(full_year(year.value, year.digits), month.value, day.value);
+    const bool iso = at->year == 0 && w.separator == '-' && year.digits == 4;
+    return english_reading{{year.value, year.digits, month.value, day.value}, !named && !iso};
 }
 
 struct time_of_day {
@@ -311,20 +312,26 @@ constexpr bool time_or_nothing(std::string_view s) noexcept
     return time && is_valid_time(*time) && at_end(s);
 }
 
-constexpr std::optional<civil_date> recognize(std::string_view text, date_order order) noexcept
+constexpr std::optional<english_reading> read(std::string_view text, date_order order) noexcept
 {
     if (text.size() > longest_date_text)
         return std::nullopt;
     const auto weekday = take_english_name(text, weekday_names);
     if (weekday)
         take_mark(text, ',');
-    const auto written = take_written_date(text);
-    if (!written || !time_or_nothing(text))
+    const auto typed = take_typed_fields(text);
+    if (!typed || !time_or_nothing(text))
         return std::nullopt;
-    const auto date = date_from(*written, order);
-    if (!date || (weekday && *weekday != weekday_of(*date)))
-        return std::nullopt;
-    return date;
+    auto reading = reading_of(*typed, order);
+    if (reading && weekday)
+        reading->date.weekday = *weekday;
+    return reading;
+}
+
+constexpr std::optional<civil_date> recognize(std::string_view text, date_order order) noexcept
+{
+    const auto reading = read(text, order);
+    return reading ? date_in(calendar::gregorian, reading->date) : std::nullopt;
 }
 
 constexpr civil_date jan_15_2004{2004, 1, 15};
@@ -334,12 +341,19 @@ static_assert(recognize("15.01.2004", date_order::day_month_year) == jan_15_2004
 static_assert(recognize("Thursday, January 15th, 2004 2:30 PM", date_order::day_month_year) == jan_15_2004);
 static_assert(!recognize("Friday, 15 January 2004", date_order::day_month_year));
 static_assert(!recognize("15/1/2004", date_order::month_day_year));
+static_assert(read("2004-01-15", date_order::day_month_year)->in_digits == false);
+static_assert(read("2004/01/15", date_order::day_month_year)->in_digits);
 
 } // namespace
 
 bool nothing_but_a_time(std::string_view rest) noexcept
 {
     return time_or_nothing(rest);
+}
+
+std::optional<english_reading> read_english(std::string_view text, date_order order) noexcept
+{
+    return read(text, order);
 }
 
 std::optional<civil_date> recognize_date(std::string_view text, date_order order)

@@ -74,9 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const auto order : {calc::date_order::month_day_year, calc::date_order::day_month_year,
                              calc::date_order::year_month_day})
         check_reading(text, order);
-    static const calc::date_recognizer locales[] = {calc::date_recognizer(sample_locales::spanish),
-                                                    calc::date_recognizer(sample_locales::russian),
-                                                    calc::date_recognizer(sample_locales::japanese)};
+    static const calc::date_recognizer locales[] = {
+        calc::date_recognizer(sample_locales::spanish), calc::date_recognizer(sample_locales::russian),
+        calc::date_recognizer(sample_locales::japanese), calc::date_recognizer(sample_locales::thai),
+        calc::date_recognizer(sample_locales::iranian),  calc::date_recognizer(sample_locales::saudi),
+        calc::date_recognizer(sample_locales::japanese_eras)};
     for (const auto &read : locales)
         check_locale_reading(text, read);
     return 0;

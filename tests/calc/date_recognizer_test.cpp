@@ -30,7 +30,7 @@ TEST_P(ReadInLocale, GivesTheExpectedAnswer)
     EXPECT_EQ(calc::date_recognizer(*GetParam().locale)(GetParam().text), GetParam().expected);
 }
 
-constexpr civil_date mar15{2004, 3, 15};
+constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
 // One word for two months: no text with it is a date.
 const calc::locale_vocabulary twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
 using sample_locales::spanish, sample_locales::russian, sample_locales::japanese;
@@ -66,6 +66,40 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"UnitsWeekdayLast", &japanese, "2004年3月15日月曜日", mar15},
                     locale_reading{"UnitsWrongWeekday", &japanese, "2004年3月15日火曜日", no_date},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date}),
+    row_name<testing::TestParamInfo<locale_reading>>);
+
+constexpr civil_date dec7{2026, 12, 7};
+using sample_locales::thai, sample_locales::iranian, sample_locales::saudi, sample_locales::japanese_eras;
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendars, ReadInLocale,
+    testing::Values(locale_reading{"BuddhistByMonthName", &thai, "7 ธันวาคม 2569", dec7},
+                    locale_reading{"BuddhistDigits", &thai, "7/12/2569", dec7},
+                    locale_reading{"BuddhistTwoDigitYear", &thai, "7/12/69", dec7},
+                    locale_reading{"BuddhistOtherSeparator", &thai, "7.12.2569", dec7},
+                    locale_reading{"BuddhistEraAndWeekday", &thai, "วันจันทร์ที่ 7 ธ.ค. พ.ศ. 2569", dec7},
+                    locale_reading{"GregorianEraInThai", &thai, "8 มกราคม ค.ศ. 2000", civil_date{2000, 1, 8}},
+                    locale_reading{"IsoStaysGregorian", &thai, "2026-12-07", dec7},
+                    locale_reading{"EnglishStaysGregorian", &thai, "7 December 2026", dec7},
+                    locale_reading{"PersianByMonthName", &iranian, "16 آذر 1405", dec7},
+                    locale_reading{"PersianDigits", &iranian, "1405/9/16", dec7},
+                    locale_reading{"PersianEra", &iranian, "16 آذر 1405 ه.ش.", dec7},
+                    locale_reading{"GregorianNameInPersian", &iranian, "7 مارس 2026", civil_date{2026, 3, 7}},
+                    locale_reading{"LeapEsfand", &iranian, "30 اسفند 1403", civil_date{2025, 3, 20}},
+                    locale_reading{"NoThirtiethEsfand", &iranian, "1402/12/30", no_date},
+                    locale_reading{"UmmAlQuraByMonthName", &saudi, "27 جمادى الآخرة 1448 هـ", dec7},
+                    locale_reading{"UmmAlQuraDigits", &saudi, "27/6/1448", dec7},
+                    locale_reading{"NoThirtiethMuharram", &saudi, "30 محرم 1448", no_date},
+                    locale_reading{"GregorianEraInArabic", &saudi, "15 يناير 2004 م", jan15},
+                    locale_reading{"GregorianNameInArabic", &saudi, "15 يناير 2004", jan15},
+                    locale_reading{"HijriMonthGregorianEra", &saudi, "27 جمادى الآخرة 1448 م", no_date},
+                    locale_reading{"Reiwa", &japanese_eras, "令和8年12月7日", dec7},
+                    locale_reading{"ReiwaByLetter", &japanese_eras, "r8/12/7", dec7},
+                    locale_reading{"EraFirstYearWord", &japanese_eras, "令和元年5月1日", civil_date{2019, 5, 1}},
+                    locale_reading{"HeiseiAfterItsEnd", &japanese_eras, "平成31年5月1日", no_date},
+                    locale_reading{"EraUnnamedIsGregorian", &japanese_eras, "2026/12/7", dec7},
+                    locale_reading{"Minguo", &japanese_eras, "民國115年12月7日", dec7},
+                    locale_reading{"MinguoTwoDigits", &japanese_eras, "民國38年1月1日", civil_date{1949, 1, 1}}),
     row_name<testing::TestParamInfo<locale_reading>>);
 
 // However many spaces stand around a typed date, only what they enclose counts toward the limit.

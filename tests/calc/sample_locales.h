@@ -33,4 +33,43 @@ inline const calc::locale_vocabulary japanese{
     {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
       {"金曜日", "金"}, {"土曜日", "土"}}}};
 
+// Calendars of their own, and eras; only the names the tests use.
+using calc::calendar;
+
+// Buddhist years, in the Gregorian months' names.
+inline const calc::locale_vocabulary thai{
+    {"d/M/yyyy", "ddddที่ d MMMM gg yyyy"},
+    {{{"มกราคม"}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"ธันวาคม", "ธ.ค."}}},
+    {{{}, {"วันจันทร์"}}},
+    calendar::buddhist,
+    {},
+    {{"พ.ศ.", calendar::buddhist}, {"ค.ศ.", calendar::gregorian}}};
+
+// Months of its own beside the Gregorian ones.
+inline const calc::locale_vocabulary iranian{
+    {"yyyy/M/d", "d MMMM yyyy"},
+    {{{}, {}, {"مارس"}}},
+    {},
+    calendar::persian,
+    {{{}, {}, {}, {}, {}, {}, {}, {}, {"آذر"}, {}, {}, {"اسفند"}}},
+    {{"ه.ش.", calendar::persian}}};
+
+inline const calc::locale_vocabulary saudi{
+    {"d/M/yyyy", "d MMMM yyyy g"},
+    {{{"يناير"}}},
+    {},
+    calendar::umalqura,
+    {{{"محرم"}, {}, {}, {}, {}, {"جمادى الآخرة"}}},
+    {{"هـ", calendar::umalqura}, {"م", calendar::gregorian}}};
+
+// Gregorian, with eras named; one-letter eras, and a word for an era's first year.
+inline const calc::locale_vocabulary japanese_eras{
+    {"yyyy/M/d", "ggy年M月d日", "ggy/M/d"},
+    {},
+    {},
+    calendar::gregorian,
+    {},
+    {{"令和", calendar::reiwa}, {"r", calendar::reiwa}, {"平成", calendar::heisei}, {"h", calendar::heisei}, {"民國", calendar::roc}},
+    {"元"}};
+
 } // namespace sample_locales

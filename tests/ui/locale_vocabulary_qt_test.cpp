@@ -4,20 +4,64 @@
 #include <QLocale>
 #include <QTest>
 
+#include <unicode/gregocal.h>
+#include <unicode/smpdtfmt.h>
+
+#include <functional>
+#include <memory>
+
 namespace {
 
 // Chosen for how they write dates: a stop after the day (de, hr, cs), words
 // between the parts (es, ru, lt), CJK units (ja, zh, ko), a month's other form
 // inside a date (pl, ru, cs, el), the weekday last (hu, tr), two-digit short
 // years (de, ko, bg), other digits (ar_EG, fa_IR), marks of direction (ar_EG),
-// a letter before the month (he), and Turkish and Greek letter case.
+// a letter before the month (he), and Turkish and Greek letter case. Qt
+// writes them; ICU writes those whose own calendar Qt lacks, and the eras.
 const char *const locales[] = {"C",     "en_US", "de_DE", "es_ES", "ja_JP", "ru_RU", "hu_HU", "hr_HR",
-                               "ko_KR", "bg_BG", "pl_PL", "tr_TR", "el_GR", "ar_EG", "fa_IR", "zh_CN",
-                               "cs_CZ", "lt_LT", "vi_VN", "th_TH", "he_IL", "fr_FR"};
+                               "ko_KR", "bg_BG", "pl_PL", "tr_TR", "el_GR", "ar_EG", "zh_CN", "cs_CZ",
+                               "lt_LT", "vi_VN", "he_IL", "fr_FR"};
 
 std::optional<calc::civil_date> civil(QDate date)
 {
     return calc::civil_date{date.year(), date.month(), date.day()};
+}
+
+// One way the locale writes a date, and whether its year has two digits.
+struct form {
+    std::function<QString(QDate)> write;
+    bool shortYear;
+};
+
+std::vector<form> formsOf(const QString &name)
+{
+    std::vector<form> forms;
+    if (!name.contains(QLatin1Char('@')) && std::find(std::begin(locales), std::end(locales), name) != std::end(locales)) {
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat, QLocale::NarrowFormat})
+            forms.push_back({[format, l = QLocale(name)](QDate d) { return l.toString(d, format); },
+                             !QLocale(name).dateFormat(format).contains(QLatin1String("yyy"))});
+        return forms;
+    }
+    for (const auto style : {icu::DateFormat::kFull, icu::DateFormat::kLong, icu::DateFormat::kMedium,
+                             icu::DateFormat::kShort}) {
+        std::shared_ptr<icu::SimpleDateFormat> format(dynamic_cast<icu::SimpleDateFormat *>(
+            icu::DateFormat::createDateInstance(style, icu::Locale(name.toLatin1().constData()))));
+        format->adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
+        // Gregorian all through, as the program counts, not Julian before 1582.
+        if (auto *gregorian = dynamic_cast<icu::GregorianCalendar *>(const_cast<icu::Calendar *>(format->getCalendar()))) {
+            UErrorCode status = U_ZERO_ERROR;
+            gregorian->setGregorianChange(-8.64e15, status);
+        }
+        icu::UnicodeString pattern;
+        format->toPattern(pattern);
+        forms.push_back({[format](QDate d) {
+                             icu::UnicodeString text;
+                             format->format(static_cast<UDate>(QDate(1970, 1, 1).daysTo(d)) * U_MILLIS_PER_DAY, text);
+                             return QString::fromUtf16(text.getBuffer(), text.length());
+                         },
+                         pattern.indexOf(u"yy") >= 0 && pattern.indexOf(u"yyy") < 0});
+    }
+    return forms;
 }
 
 } // namespace
@@ -32,28 +76,35 @@ private slots:
     void readsWhatTheLocaleWrites_data()
     {
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("first"); // where the calendar, or its first era, begins
         for (const char *name : locales)
-            QTest::newRow(name) << name;
+            QTest::newRow(name) << name << QDate(100, 1, 1);
+        QTest::newRow("th_TH") << "th_TH" << QDate(100, 1, 1);
+        // Their first hundred years are written with two digits, which stand for a year of the 1900s.
+        QTest::newRow("fa_IR") << "fa_IR" << QDate(722, 1, 1);
+        QTest::newRow("ar_SA") << "ar_SA" << QDate(722, 1, 1);
+        QTest::newRow("ja_JP eras") << "ja_JP@calendar=japanese" << QDate(1868, 9, 8);
+        QTest::newRow("zh_TW Minguo") << "zh_TW@calendar=roc" << QDate(1912, 1, 1);
     }
 
     void readsWhatTheLocaleWrites()
     {
         QFETCH(QString, locale);
-        const QLocale l(locale);
+        QFETCH(QDate, first);
+        const QLocale l(locale.section(QLatin1Char('@'), 0, 0));
         const calc::date_recognizer read(localeVocabulary(l));
         std::vector<QDate> dates;
         for (const int year : {1999, 2004, 2049})
             for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1))
                 dates.push_back(d);
-        for (QDate d(100, 1, 1); d.year() <= 9999; d = d.addDays(997))
+        for (QDate d = first; d.year() <= 9999; d = d.addDays(997))
             dates.push_back(d);
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat, QLocale::NarrowFormat}) {
-            // A two-digit year holds only the century it stands for.
-            const bool shortYear = !l.dateFormat(format).contains(QLatin1String("yyy"));
+        for (const auto &[write, shortYear] : formsOf(locale)) {
             for (const QDate d : dates) {
+                // A two-digit year holds only the century it stands for.
                 if (shortYear && (d.year() < 1950 || d.year() > 2049))
                     continue;
-                const QString text = l.toString(d, format);
+                const QString text = write(d);
                 QVERIFY2(read(foldedForDates(text, l)) == civil(d), qPrintable(text));
                 const QString shouted = l.toUpper(text);
                 QVERIFY2(read(foldedForDates(shouted, l)) == civil(d), qPrintable(shouted));
@@ -114,7 +165,27 @@ private slots:
         row("ar_EG", "١٥/٣/٢٠٠٤", QDate(2004, 3, 15));
         row("ar_EG", "١٥ مارس ٢٠٠٤", QDate(2004, 3, 15));
         row("ar_EG", "15/3/2004", QDate(2004, 3, 15));
-        row("fa_IR", "۲۰۰۴/۳/۱۵", QDate(2004, 3, 15));
+        row("fa_IR", "۱۴۰۵/۹/۱۶", QDate(2026, 12, 7));
+        row("fa_IR", "1405/9/16", QDate(2026, 12, 7));
+        row("fa_IR", "۱۶ آذر ۱۴۰۵", QDate(2026, 12, 7));
+        row("fa_IR", "۱۶ آذر ۱۴۰۵ ه‍.ش.", QDate(2026, 12, 7));
+        row("fa_IR", "۷ مارس ۲۰۲۶", QDate(2026, 3, 7));
+        row("th_TH", "7 ธันวาคม 2569", QDate(2026, 12, 7));
+        row("th_TH", "7 ธ.ค. 2569", QDate(2026, 12, 7));
+        row("th_TH", "7/12/2569", QDate(2026, 12, 7));
+        row("th_TH", "วันจันทร์ที่ 7 ธันวาคม พ.ศ. 2569", QDate(2026, 12, 7));
+        row("th_TH", "8 มกราคม ค.ศ. 2000", QDate(2000, 1, 8));
+        row("th_TH", "2026-12-07", QDate(2026, 12, 7));
+        row("ar_SA", "٢٧ جمادى الآخرة ١٤٤٨ هـ", QDate(2026, 12, 7));
+        row("ar_SA", "27/6/1448", QDate(2026, 12, 7));
+        row("ar_SA", "30/1/1448", none);
+        row("ar_SA", "30/9/1448", none);
+        row("ar_SA", "15 يناير 2004 م", QDate(2004, 1, 15));
+        row("ja_JP", "令和8年12月7日", QDate(2026, 12, 7));
+        row("ja_JP", "R8/12/7", QDate(2026, 12, 7));
+        row("ja_JP", "令和元年5月1日", QDate(2019, 5, 1));
+        row("ja_JP", "平成31年5月1日", none);
+        row("zh_TW", "民國115年12月7日", QDate(2026, 12, 7));
         row("sk_SK", "15. 3. 2004", QDate(2004, 3, 15));
         row("cs_CZ", "15. července 2004", QDate(2004, 7, 15));
         row("cs_CZ", "15. června 2004", QDate(2004, 6, 15));

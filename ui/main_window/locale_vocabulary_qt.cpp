@@ -1,5 +1,7 @@
 #include "ui/main_window/locale_vocabulary_qt.h"
 
+#include "ui/main_window/locale_calendars_qt.h"
+
 #include <QLocale>
 
 std::string foldedForDates(const QString &text, const QLocale &locale)
@@ -28,6 +30,7 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
             for (const auto &name : {locale.dayName(day, format), locale.standaloneDayName(day, format)})
                 dates.weekdays[i].push_back(foldedForDates(name, locale));
     }
+    addLocaleCalendars(dates, locale);
     return dates;
 }
 
