@@ -9,7 +9,7 @@ import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from desktop import (CREDITS_CAPTION, MAIN_CAPTION, QUESTION, Program, children, has_state,
-                     is_viewable, key, run, type_text, wait_until, window_size)
+                     is_viewable, key, run, type_text, wait_until, window_geometry)
 
 PROGRAM = None
 
@@ -90,7 +90,7 @@ class Leaving(unittest.TestCase):
         credits = self.leave_to_credits(program, lambda yes: key("Return"))
         answered = time.monotonic()
         wait_until(lambda: program.x_window(MAIN_CAPTION) is None, "the main window to close")
-        self.assertEqual(window_size(credits), (595, 520))
+        self.assertEqual(window_geometry(credits)[2:], (595, 520))
         picture = program.wait_for_top_level(CREDITS_CAPTION)
         self.assertEqual(picture.childCount, 0, "the credits window has no controls")
         status, ended = program.wait_for_exit(timeout=15)
