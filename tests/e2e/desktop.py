@@ -220,18 +220,18 @@ class Program:
                 return app
         return None
 
-    def top_level(self, name, role=None):
+    def top_level(self, name, role=None, state=pyatspi.STATE_SHOWING):
         app = self.application()
         if app is None:
             return None
         for window in children(app):
             if window.name == name and (role is None or window.getRole() == role):
-                if has_state(window, pyatspi.STATE_SHOWING):
+                if has_state(window, state):
                     return window
         return None
 
-    def wait_for_top_level(self, name, role=None, timeout=10.0):
-        return wait_until(lambda: self.top_level(name, role), f"'{name}' in the AT-SPI tree", timeout)
+    def wait_for_top_level(self, name, timeout=10.0):
+        return wait_until(lambda: self.top_level(name), f"'{name}' in the AT-SPI tree", timeout)
 
     def boxes(self):
         """The main window's six text boxes in the order Text1..Text6, found
@@ -283,7 +283,10 @@ class Program:
         run("wmctrl", "-i", "-c", hex(self.wait_for_x_window(caption)))
 
     def wait_for_question(self):
-        return self.wait_for_top_level("orvandel", pyatspi.ROLE_ALERT)
+        """The question once it is the active window: keys sent before that go
+        to the main window, which ignores them while the question is open."""
+        return wait_until(lambda: self.top_level("orvandel", pyatspi.ROLE_ALERT, pyatspi.STATE_ACTIVE),
+                          "the question to be the active window")
 
     def wait_for_exit(self, timeout):
         """The exit status and the monotonic time at which the exit was seen."""
