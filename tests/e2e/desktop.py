@@ -134,6 +134,9 @@ class WestonProtocol:
     def __init__(self):
         self.log = tempfile.TemporaryFile("w+")
         self.process = subprocess.Popen(["weston-debug", "proto"], stdout=self.log)
+        # Weston logs only from weston-debug's subscription on, which weston-debug's own next
+        # request shows; a program started before that would have its titles missed.
+        wait_until(lambda: os.fstat(self.log.fileno()).st_size > 0, "weston-debug to record weston's protocol")
 
     def stop(self):
         self.process.terminate()
