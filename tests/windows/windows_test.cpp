@@ -387,10 +387,11 @@ void checkEnter(const form &f)
          enter_key::alt_enter, {}},
         {"typed, a year short of a day", L"1 January 2004", L"31 December 2004", entry::typed, 2,
          enter_key::enter, {L"365", L"52", L"12", L"0"}},
-        {"typed", L"15 January 2004", L"20 March 2004", entry::typed, 1, enter_key::enter, jan_to_mar},
         {"German long form", L"Donnerstag, 15. Januar 2004", L"20. M\u00e4rz 2004", entry::set_text, 1,
          enter_key::enter, in_german},
         {"German digits", L"15.01.2004", L"20.03.2004", entry::set_text, 2, enter_key::enter, in_german},
+        // Last, for the screenshot the README shows.
+        {"typed", L"15 January 2004", L"20 March 2004", entry::typed, 1, enter_key::enter, jan_to_mar},
     };
     activate(f.window);
     for (const auto &c : cases)
@@ -428,7 +429,14 @@ void saveScreenshot(HWND window, const char *path)
     RECT r;
     GetWindowRect(window, &r);
     BITMAPINFOHEADER header;
-    const auto pixels = grab(r, header);
+    // The boxes repaint some time after their texts change: the picture is taken once it holds still.
+    std::vector<BYTE> pixels = grab(r, header), before;
+    waitUntil([&] {
+        Sleep(100);
+        before.swap(pixels);
+        pixels = grab(r, header);
+        return pixels == before;
+    });
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof file + sizeof header;
