@@ -1,6 +1,6 @@
 # The two set-up commands, and a few more; CMake presets do the real work.
-.PHONY: run test asan fuzz bench check-desktop-files package check-package \
-        windows test-windows qt5 clean
+.PHONY: run test test-under-load asan fuzz bench check-desktop-files package \
+        check-package windows test-windows qt5 clean
 
 JOBS ?= $(shell nproc)
 
@@ -20,6 +20,14 @@ run:
 test:
 	@scripts/install-deps test
 	$(call preset_tests,dev)
+
+# The end-to-end tests again and again, each CPU kept busy, until one fails.
+LOAD_REPETITIONS ?= 10
+test-under-load:
+	@scripts/install-deps test
+	cmake --preset dev
+	cmake --build --preset dev --target orvandel -j $(JOBS)
+	scripts/under-load ctest --preset dev -L e2e -j $(JOBS) --repeat until-fail:$(LOAD_REPETITIONS)
 
 asan:
 	@scripts/install-deps test

@@ -20,7 +20,8 @@ QUESTION = "Do you want to quit this program"
 
 
 def wait_until(condition, what, timeout=10.0, interval=0.05):
-    """Returns condition()'s first truthy value; fails after timeout seconds.
+    """Returns condition()'s first truthy value; fails after timeout seconds,
+    saying what it waited for (what() if it is callable, read at the failure).
     Errors while waiting count as "not yet": windows come and go meanwhile."""
     deadline = time.monotonic() + timeout
     last_error = None
@@ -33,6 +34,7 @@ def wait_until(condition, what, timeout=10.0, interval=0.05):
             last_error = error
         if time.monotonic() >= deadline:
             detail = f" (last error: {last_error!r})" if last_error else ""
+            what = what() if callable(what) else what
             raise AssertionError(f"timed out after {timeout} s waiting for {what}{detail}")
         time.sleep(interval)
 
@@ -54,11 +56,12 @@ def active_window():
     return int(result.stdout) if result.returncode == 0 else None
 
 
-def window_size(window):
-    """Client area (without the frame) as (width, height), from xwininfo."""
+def window_geometry(window):
+    """Client area (without the frame) as (left, top, width, height) on the
+    screen, from xwininfo."""
     info = run("xwininfo", "-id", str(window))
-    return (int(re.search(r"Width: (\d+)", info).group(1)),
-            int(re.search(r"Height: (\d+)", info).group(1)))
+    return tuple(int(re.search(pattern + r":\s*(-?\d+)", info)[1])
+                 for pattern in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
 def is_viewable(window):
@@ -83,15 +86,15 @@ def children(accessible):
 
 
 # --- weston -----------------------------------------------------------------
-# A top-level view in weston's scene: who owns it, its title, where it is.
-WESTON_VIEW = re.compile(r"View \d+ \(role xdg_toplevel, PID (\d+), .*?top-level window '(.*)'.*\):\n"
+# A view in weston's scene: its role, who owns it, weston's label for it, where it is.
+WESTON_VIEW = re.compile(r"View \d+ \(role (\S+), PID (\d+), surface ID \d+, (.*), 0x[0-9a-f]+\):\n"
                          r"\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)")
 
 
-def weston_views():
-    """(pid, title, (left, top, right, bottom)) of each top-level window weston shows."""
-    return [(int(m[1]), m[2], tuple(int(n) for n in m.groups()[2:]))
-            for m in WESTON_VIEW.finditer(run("weston-debug", "scene-graph"))]
+def weston_views(role):
+    """(pid, label, (left, top, right, bottom)) of each view of that role weston shows."""
+    return [(int(m[2]), m[3], tuple(int(n) for n in m.groups()[3:]))
+            for m in WESTON_VIEW.finditer(run("weston-debug", "scene-graph")) if m[1] == role]
 
 
 def weston_output_size():
@@ -100,10 +103,29 @@ def weston_output_size():
     return int(found[1]), int(found[2])
 
 
+def weston_cursor():
+    """(left, top, right, bottom) of the pointer's image on weston's screen, or None."""
+    views = weston_views("wl_pointer-cursor")
+    return views[0][2] if views else None
+
+
 def click_in_weston(x, y):
-    """A click at (x, y) of weston's screen, sent to its window on the X server."""
-    screen = run("xdotool", "search", "--class", "^Weston Compositor$").split()[0]
-    run("xdotool", "mousemove", "--sync", "--window", screen, str(x), str(y), "click", "1")
+    """A click at (x, y) of weston's screen, sent to its window on the X server.
+    Weston sets its pointer only where the X pointer enters its window, then moves
+    it by the differences between X's moves, and an entry before its first repaint
+    strands it at (0, 0): so the X pointer leaves the window and enters it anew."""
+    screen = int(run("xdotool", "search", "--class", "^Weston Compositor$").split()[0])
+    left, top, width, height = window_geometry(screen)
+    outside = (left - 1, top - 1) if left > 0 and top > 0 else (left + width, top + height)
+    run("xdotool", "mousemove", "--sync", str(outside[0]), str(outside[1]),
+        "mousemove", "--sync", "--window", str(screen), str(x), str(y))
+
+    def pointer_there():
+        cursor = weston_cursor()
+        return cursor is not None and cursor[0] <= x < cursor[2] and cursor[1] <= y < cursor[3]
+    wait_until(pointer_there, lambda: f"weston's pointer to reach ({x}, {y}), where the X pointer "
+                                      f"entered its window; its image is at {weston_cursor()}", timeout=5)
+    run("xdotool", "click", "1")
 
 
 class WestonProtocol:
@@ -112,6 +134,9 @@ class WestonProtocol:
     def __init__(self):
         self.log = tempfile.TemporaryFile("w+")
         self.process = subprocess.Popen(["weston-debug", "proto"], stdout=self.log)
+        # Weston logs only from weston-debug's subscription on, which weston-debug's own next
+        # request shows; a program started before that would have its titles missed.
+        wait_until(lambda: os.fstat(self.log.fileno()).st_size > 0, "weston-debug to record weston's protocol")
 
     def stop(self):
         self.process.terminate()
@@ -175,8 +200,8 @@ class Program:
     def wayland_window(self, caption):
         """(left, top, right, bottom) on weston's screen of this process's window
         with that caption, title bar included, or None."""
-        for pid, title, extent in weston_views():
-            if pid == self.pid and title == caption:
+        for pid, label, extent in weston_views("xdg_toplevel"):
+            if pid == self.pid and re.match(rf"top-level window '{re.escape(caption)}'( of |$)", label):
                 return extent
         return None
 
@@ -198,18 +223,18 @@ class Program:
                 return app
         return None
 
-    def top_level(self, name, role=None):
+    def top_level(self, name, role=None, state=pyatspi.STATE_SHOWING):
         app = self.application()
         if app is None:
             return None
         for window in children(app):
             if window.name == name and (role is None or window.getRole() == role):
-                if has_state(window, pyatspi.STATE_SHOWING):
+                if has_state(window, state):
                     return window
         return None
 
-    def wait_for_top_level(self, name, role=None, timeout=10.0):
-        return wait_until(lambda: self.top_level(name, role), f"'{name}' in the AT-SPI tree", timeout)
+    def wait_for_top_level(self, name, timeout=10.0):
+        return wait_until(lambda: self.top_level(name), f"'{name}' in the AT-SPI tree", timeout)
 
     def boxes(self):
         """The main window's six text boxes in the order Text1..Text6, found
@@ -261,7 +286,10 @@ class Program:
         run("wmctrl", "-i", "-c", hex(self.wait_for_x_window(caption)))
 
     def wait_for_question(self):
-        return self.wait_for_top_level("orvandel", pyatspi.ROLE_ALERT)
+        """The question once it is the active window: keys sent before that go
+        to the main window, which ignores them while the question is open."""
+        return wait_until(lambda: self.top_level("orvandel", pyatspi.ROLE_ALERT, pyatspi.STATE_ACTIVE),
+                          "the question to be the active window")
 
     def wait_for_exit(self, timeout):
         """The exit status and the monotonic time at which the exit was seen."""

@@ -7,7 +7,7 @@ import unittest
 import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop import MAIN_CAPTION, Program, has_state, key, window_size
+from desktop import MAIN_CAPTION, Program, has_state, key, window_geometry
 
 PROGRAM = None
 
@@ -24,7 +24,7 @@ class MainWindow(unittest.TestCase):
 
     def test_starts_with_six_named_boxes_and_the_focus_in_the_first(self):
         program = self.start()
-        self.assertEqual(window_size(program.x_window(MAIN_CAPTION)), (233, 348))
+        self.assertEqual(window_geometry(program.x_window(MAIN_CAPTION))[2:], (233, 348))
         self.assertEqual(program.texts(), INITIAL_TEXTS)
         boxes = program.boxes()
         for index, box in enumerate(boxes):
