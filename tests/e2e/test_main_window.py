@@ -79,6 +79,14 @@ class MainWindow(unittest.TestCase):
              ["65", "9", "2", "0"]),
             ({"lang": "ru_RU.UTF-8"}, "15 января 2004 г.", "суббота, 20 марта 2004 г.",
              ["65", "9", "2", "0"]),
+            # The locale's own calendar, and eras, against Gregorian forms.
+            ({"lang": "th_TH.UTF-8"}, "15 มกราคม พ.ศ. 2547", "20 มีนาคม ค.ศ. 2004",
+             ["65", "9", "2", "0"]),
+            ({"lang": "th_TH.UTF-8"}, "15/1/2547", "2004-03-20", ["65", "9", "2", "0"]),
+            ({"lang": "fa_IR.UTF-8"}, "۲۵ دی ۱۳۸۲", "1383/1/1", ["65", "9", "2", "0"]),
+            ({"lang": "ar_SA.UTF-8"}, "٢٣ ذو القعدة ١٤٢٤ هـ", "20 مارس 2004", ["65", "9", "2", "0"]),
+            ({"lang": "ja_JP.UTF-8"}, "平成16年1月15日", "H16/3/20", ["65", "9", "2", "0"]),
+            ({"lang": "zh_TW.UTF-8"}, "民國93年1月15日", "2004/3/20", ["65", "9", "2", "0"]),
         ]
         for environment, first, second, expected in cases:
             with self.subTest(**environment):

@@ -181,6 +181,7 @@ private slots:
         row("ar_SA", "30/1/1448", none);
         row("ar_SA", "30/9/1448", none);
         row("ar_SA", "15 يناير 2004 م", QDate(2004, 1, 15));
+        row("ar_SA", "7 ديسمبر 2026", QDate(2026, 12, 7));
         row("ja_JP", "令和8年12月7日", QDate(2026, 12, 7));
         row("ja_JP", "R8/12/7", QDate(2026, 12, 7));
         row("ja_JP", "令和元年5月1日", QDate(2019, 5, 1));
