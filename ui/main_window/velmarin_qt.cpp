@@ -105,26 +105,35 @@ bool velmarin::eventFilter(QObject *watched, QEvent *event)
 // Enter calculates when both boxes hold dates and always moves to the other box.
 void velmarin::Text1_KeyPress()
 {
-    difference();
+    describeDateBoxes(2, difference());
     Text2->setFocus(Qt::OtherFocusReason);
 }
 
 void velmarin::Text2_KeyPress()
 {
-    difference();
+    describeDateBoxes(1, difference());
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void velmarin::difference()
+std::optional<calc::difference_texts> velmarin::difference()
 {
     const QString first = Text1->text(), second = Text2->text();
-    const auto texts = dates.results(asUtf16(first), asUtf16(second));
+    auto texts = dates.results(asUtf16(first), asUtf16(second));
     if (!texts)
-        return;
+        return texts;
     Text3->setText(QString::fromStdString(texts->days));
     Text4->setText(QString::fromStdString(texts->weeks));
     Text5->setText(QString::fromStdString(texts->months));
     Text6->setText(QString::fromStdString(texts->years));
+    return texts;
+}
+
+// Before the focus moves: see date_entry::descriptions.
+void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated)
+{
+    const auto said = date_entry::descriptions(focusTo, calculated);
+    Text1->setAccessibleDescription(QString::fromStdString(said[0]));
+    Text2->setAccessibleDescription(QString::fromStdString(said[1]));
 }
 
 // Only a window the compositor maximized is larger than the form, which then
