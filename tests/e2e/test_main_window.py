@@ -70,6 +70,8 @@ class MainWindow(unittest.TestCase):
                 boxes = program.boxes()
                 self.assertEqual(boxes[focus].description, description)
                 self.assertEqual(boxes[1 - focus].description, plain[1 - focus])
+                for box, text in zip(boxes, texts):  # the one run Orca builds a line from
+                    self.assertEqual(list(box.queryText().getAttributeRun(0, True)[1:]), [0, len(text)])
 
     def test_dates_are_read_as_the_locale_writes_them(self):
         # Qt reads these variables against its own locale data, so none of

@@ -1,5 +1,6 @@
 #include "ui/main_window/velmarin_qt.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,19 @@ private slots:
         QCOMPARE(box(*window, 1)->accessibleDescription(), "first date");
         QCOMPARE(box(*window, 2)->accessibleDescription(), "second date");
         QCOMPARE(QApplication::focusWidget(), box(*window, 1));
+    }
+
+    // A screen reader builds the line it speaks from the runs of text attributes.
+    void oneAttributeRunCoversEachBox()
+    {
+        typeInto(box(*window, 1), "15 January 2004");
+        typeInto(box(*window, 2), "20 March 2004");
+        QTest::keyClick(box(*window, 2), Qt::Key_Return); // results of one digit, once read as nothing
+        for (int n = 1; n <= 6; ++n) {
+            int start = -1, end = -1;
+            QAccessible::queryAccessibleInterface(box(*window, n))->textInterface()->attributes(0, &start, &end);
+            QCOMPARE(QPair(start, end), QPair(0, static_cast<int>(box(*window, n)->text().size())));
+        }
     }
 
     void tabVisitsTheSixBoxesInOrder()

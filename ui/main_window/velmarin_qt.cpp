@@ -1,10 +1,12 @@
 #include "ui/main_window/velmarin_qt.h"
 
 #include "ui/credits_window/credits_qt.h"
+#include "ui/main_window/accessible_box_qt.h"
 #include "ui/designed_size_qt.h"
 #include "ui/main_window/locale_vocabulary_qt.h"
 #include "ui/main_window/velmarin_design.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,6 +71,8 @@ velmarin::velmarin(QWidget *parent)
 {
     setWindowTitle(QString::fromLatin1(design::caption));
     setDesignedSize(*this, formSize);
+    // Before the boxes exist, which a screen reader may then read.
+    QAccessible::installFactory(accessible_box::factory);
 
     std::tie(Label1, Text1) = placePair(this, 1);
     std::tie(Label2, Text2) = placePair(this, 2);
