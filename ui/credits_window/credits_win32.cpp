@@ -1,5 +1,6 @@
 #include "ui/credits_window/credits_win32.h"
 
+#include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_design.h"
 #include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
@@ -79,6 +80,10 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                           reinterpret_cast<LONG_PTR>(LoadImageW(GetModuleHandleW(nullptr), L"CREDITS",
                                                                 IMAGE_BITMAP, 0, 0, 0)));
         SetTimer(window, Timer1, credits_design::timer_interval_ms, nullptr);
+        // The window is the picture, which a screen reader reads as the window takes the focus.
+        annotateRole(window, ROLE_SYSTEM_GRAPHIC);
+        annotate(window, PROPID_ACC_NAME, credits_design::picture_name);
+        annotate(window, PROPID_ACC_DESCRIPTION, credits_design::picture_description);
         return 0;
     case WM_PAINT:
         paint(window);
