@@ -10,6 +10,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -278,12 +279,36 @@ struct form {
     }
 };
 
+std::string described(const RECT &r)
+{
+    return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + " at " + std::to_string(r.left)
+         + "," + std::to_string(r.top);
+}
+
+// The window, title bar and all, within the work area of its monitor; its client area as designed,
+// but cut at the right and bottom to what the work area holds with the frame.
+void checkFits(HWND window, int width, int height, const std::string &name)
+{
+    RECT outer, client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &area = monitor.rcWork;
+    check(outer.left >= area.left && outer.top >= area.top && outer.right <= area.right && outer.bottom <= area.bottom,
+          name + " is " + described(outer) + ", not within the work area " + described(area));
+    const int room_width = (area.right - area.left) - (outer.right - outer.left - client.right);
+    const int room_height = (area.bottom - area.top) - (outer.bottom - outer.top - client.bottom);
+    check(client.right == std::min(scaled(width, 1440), room_width)
+              && client.bottom == std::min(scaled(height, 1440), room_height),
+          name + "'s client area is " + described(client));
+    std::printf("%s: %s, client area %ldx%ld\n", name.c_str(), described(outer).c_str(), client.right, client.bottom);
+}
+
 void checkLayout(const form &f)
 {
-    RECT client;
-    GetClientRect(f.window, &client);
-    check(client.right == scaled(design::client_width, 1440) && client.bottom == scaled(design::client_height, 1440),
-          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    checkFits(f.window, design::client_width, design::client_height, "the main window");
     check(!(GetWindowLongW(f.window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)), "the window can be resized");
     const RECT origin = clientRectOnScreen(f.window);
     for (std::size_t n = 1; n <= 6; ++n) {
@@ -548,11 +573,7 @@ HWND quitToCredits(const form &f)
 
 void checkCredits(HWND window)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    check(client.right == scaled(credits_design::client_width, 1440)
-              && client.bottom == scaled(credits_design::client_height, 1440),
-          "credits client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    checkFits(window, credits_design::client_width, credits_design::client_height, "the credits window");
     check(GetWindow(window, GW_OWNER) == nullptr, "the credits have an owner");
     // A picture has many colours where a bare window has one.
     std::size_t colours = 0;

@@ -176,7 +176,7 @@ bool velmarin::Form_Unload()
     ending->setAttribute(Qt::WA_DeleteOnClose);
     // Centred on this window's screen: too large to let it fall where a window manager likes.
     if (!compositorPlacesWindows())
-        ending->move(screen()->availableGeometry().center() - ending->rect().center());
+        centre(*ending, screen()->availableGeometry());
     ending->show();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "ui/main_window/velmarin_design.h"
 #include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
+#include "ui/work_area_win32.h"
 
 #include <commctrl.h>
 
@@ -126,14 +127,14 @@ void velmarin::createControls()
     focused = Text[1];
 }
 
-// Sizes the window and its controls from the twips, and picks the message font, for this DPI.
+// Sizes the window and its controls from the twips, keeps it whole on its monitor, and picks the
+// message font, for this DPI.
 void velmarin::layOut(UINT dpi)
 {
-    RECT frame{0, 0, pixels(design::client_width, static_cast<int>(dpi)),
-               pixels(design::client_height, static_cast<int>(dpi))};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetWindowRect(window, &now);
+    placeFitted(window,
+                designedFrame({now.left, now.top}, design::client_width, design::client_height, style, exStyle, dpi));
 
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
