@@ -71,7 +71,7 @@ velmarin::velmarin(QWidget *parent)
 {
     setWindowTitle(QString::fromLatin1(design::caption));
     setDesignedSize(*this, formSize);
-    // Before the boxes exist, which a screen reader may then read.
+    // Before the boxes exist: Qt makes a box's interface once, as it is first asked for.
     QAccessible::installFactory(accessible_box::factory);
 
     std::tie(Label1, Text1) = placePair(this, 1);
