@@ -2,8 +2,12 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
+    // For Direct Annotation, through which the windows tell screen readers more.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     velmarin::open(instance, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -13,5 +17,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    CoUninitialize();
     return static_cast<int>(message.wParam);
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "ui/work_area.h"
+
 #include <QGuiApplication>
+#include <QMargins>
+#include <QRect>
+#include <QScreen>
 #include <QSize>
 #include <QWidget>
+#include <QWindow>
 
 // On Wayland the compositor, not the program, places windows and sizes maximized
 // ones; a maximized window that keeps another size breaks the connection, and
@@ -12,14 +18,36 @@ inline bool compositorPlacesWindows()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// Opens a top-level window at the size its contents were laid out for. Other
-// window systems keep it at that size; on Wayland it may only grow.
+// The frame the desktop puts around a window, as one already shown has it. A
+// window not shown yet has none, so until then as much as Qt guesses for a dialog.
+inline QMargins windowFrame()
+{
+    for (const QWindow *shown : QGuiApplication::topLevelWindows())
+        if (shown->isVisible() && !shown->frameMargins().isNull())
+            return shown->frameMargins();
+    return {10, 40, 10, 10};
+}
+
+// Opens a top-level window at the size its contents were laid out for, or as
+// much of it as the work area of its screen holds with the frame: its contents
+// are then cut off at the right and the bottom (ui/work_area.h). Other window
+// systems keep it at that size; on Wayland it may only grow.
 inline void setDesignedSize(QWidget &window, QSize size)
 {
+    size = size.boundedTo(window.screen()->availableGeometry().size().shrunkBy(windowFrame()));
     if (compositorPlacesWindows()) {
         window.setMinimumSize(size);
         window.resize(size);
     } else {
         window.setFixedSize(size);
     }
+}
+
+// Moves a window not shown yet, frame and all, to the middle of a work area.
+inline void centre(QWidget &window, const QRect &area)
+{
+    const QSize outer = window.size().grownBy(windowFrame());
+    const screen_rect placed =
+        centred(outer.width(), outer.height(), {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+    window.move(placed.left, placed.top);
 }

@@ -46,21 +46,32 @@ class MainWindow(unittest.TestCase):
     def test_typed_dates_give_the_differences(self):
         program = self.start()
         results = INITIAL_TEXTS[2:]
-        # Each step: the date typed into the focused box, then the four results
-        # and the box that has the focus afterwards.
+        # Each step: the date typed into the focused box, then the four results,
+        # the box that has the focus afterwards and the description a screen
+        # reader reads as the focus arrives there.
         steps = [
-            ("15 January 2004", results, 1),  # the second box is not a date yet
-            ("20 March 2004", ["65", "9", "2", "0"], 0),
-            ("20 March 2004", ["0", "0", "0", "0"], 1),
-            ("15 January 2004", ["65", "-9", "2", "0"], 0),  # the swapped pair
+            ("15 January 2004", results, 1, "second date"),  # the second box is not a date yet
+            ("20 March 2004", ["65", "9", "2", "0"], 0,
+             "first date. 65 days, 9 weeks, 2 months, 0 years difference"),
+            ("20 March 2004", ["0", "0", "0", "0"], 1,
+             "second date. 0 days, 0 weeks, 0 months, 0 years difference"),
+            ("15 January 2004", ["65", "-9", "2", "0"], 0,  # the swapped pair
+             "first date. 65 days, -9 weeks, 2 months, 0 years difference"),
+            ("not a date", ["65", "-9", "2", "0"], 1, "second date"),  # nothing new to hear
         ]
-        for typed, expected, focus in steps:
+        plain = ["first date", "second date"]
+        for typed, expected, focus, description in steps:
             with self.subTest(typed=typed, into=f"Text{2 - focus}"):
                 program.enter_date(typed)
                 program.wait_for_focus(focus)
                 texts = program.texts()
                 self.assertEqual(texts[1 - focus], typed)
                 self.assertEqual(texts[2:], expected)
+                boxes = program.boxes()
+                self.assertEqual(boxes[focus].description, description)
+                self.assertEqual(boxes[1 - focus].description, plain[1 - focus])
+                for box, text in zip(boxes, texts):  # the one run Orca builds a line from
+                    self.assertEqual(list(box.queryText().getAttributeRun(0, True)[1:]), [0, len(text)])
 
     def test_dates_are_read_as_the_locale_writes_them(self):
         # Qt reads these variables against its own locale data, so none of

@@ -1,8 +1,10 @@
 #include "ui/credits_window/credits_qt.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 
@@ -45,8 +47,14 @@ private slots:
         QCOMPARE(window.windowTitle(), "program by Ferrowby");
         QCOMPARE(window.size(), QSize(595, 520));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(window.findChildren<QWidget *>().isEmpty());
-        QCOMPARE(window.focusPolicy(), Qt::StrongFocus);
+        // One picture, which a screen reader names and describes as it takes the focus.
+        const auto children = window.findChildren<QWidget *>();
+        QCOMPARE(children.size(), 1);
+        QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(children.first());
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        QCOMPARE(picture->text(QAccessible::Name), "Moons over a lake at sunset");
+        QVERIFY(picture->text(QAccessible::Description).startsWith("The phases of the moon"));
+        QCOMPARE(children.first()->focusPolicy(), Qt::StrongFocus);
     }
 
     void picturePaintedAtItsOwnSizeAndCutOff()

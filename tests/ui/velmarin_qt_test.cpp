@@ -1,5 +1,6 @@
 #include "ui/main_window/velmarin_qt.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,19 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), box(*window, 1));
     }
 
+    // A screen reader builds the line it speaks from the runs of text attributes.
+    void oneAttributeRunCoversEachBox()
+    {
+        typeInto(box(*window, 1), "15 January 2004");
+        typeInto(box(*window, 2), "20 March 2004");
+        QTest::keyClick(box(*window, 2), Qt::Key_Return); // results of one digit, once read as nothing
+        for (int n = 1; n <= 6; ++n) {
+            int start = -1, end = -1;
+            QAccessible::queryAccessibleInterface(box(*window, n))->textInterface()->attributes(0, &start, &end);
+            QCOMPARE(QPair(start, end), QPair(0, static_cast<int>(box(*window, n)->text().size())));
+        }
+    }
+
     void tabVisitsTheSixBoxesInOrder()
     {
         for (int n : {2, 3, 4, 5, 6, 1}) {
@@ -98,32 +112,39 @@ private slots:
         QTest::addColumn<int>("pressedIn");
         QTest::addColumn<Key>("key");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("said"); // after the description of the box the focus moves to
 
         const Key enter{Qt::Key_Return, Qt::NoModifier};
         const QStringList unchanged = initialTexts.mid(2);
-        QTest::newRow("initial texts: nothing calculated") << "enter a date" << "ENTER A DATE" << 1 << enter << unchanged;
-        QTest::newRow("initial texts, from the second box") << "enter a date" << "ENTER A DATE" << 2 << enter << unchanged;
-        QTest::newRow("only the first is a date") << "15 January 2004" << "ENTER A DATE" << 1 << enter << unchanged;
-        QTest::newRow("only the second is a date") << "enter a date" << "20 March 2004" << 2 << enter << unchanged;
+        const QString janToMar = ". 65 days, 9 weeks, 2 months, 0 years difference";
+        QTest::newRow("initial texts: nothing calculated") << "enter a date" << "ENTER A DATE" << 1 << enter << unchanged << "";
+        QTest::newRow("initial texts, from the second box") << "enter a date" << "ENTER A DATE" << 2 << enter << unchanged << "";
+        QTest::newRow("only the first is a date") << "15 January 2004" << "ENTER A DATE" << 1 << enter << unchanged << "";
+        QTest::newRow("only the second is a date") << "enter a date" << "20 March 2004" << 2 << enter << unchanged << "";
         QTest::newRow("two dates, Enter in the second box")
-            << "15 January 2004" << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"};
+            << "15 January 2004" << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"} << janToMar;
         QTest::newRow("keypad Enter")
-            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_Enter, Qt::KeypadModifier} << QStringList{"65", "9", "2", "0"};
+            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_Enter, Qt::KeypadModifier} << QStringList{"65", "9", "2", "0"} << janToMar;
         QTest::newRow("Ctrl+M")
-            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_M, Qt::ControlModifier} << QStringList{"65", "9", "2", "0"};
+            << "15 January 2004" << "20 March 2004" << 1 << Key{Qt::Key_M, Qt::ControlModifier} << QStringList{"65", "9", "2", "0"} << janToMar;
         QTest::newRow("later to earlier: weeks negative")
-            << "20 March 2004" << "15 January 2004" << 1 << enter << QStringList{"65", "-9", "2", "0"};
+            << "20 March 2004" << "15 January 2004" << 1 << enter << QStringList{"65", "-9", "2", "0"}
+            << ". 65 days, -9 weeks, 2 months, 0 years difference";
         QTest::newRow("31st against 1st is one month")
-            << "31 January 2004" << "1 March 2004" << 1 << enter << QStringList{"30", "4", "1", "0"};
+            << "31 January 2004" << "1 March 2004" << 1 << enter << QStringList{"30", "4", "1", "0"}
+            << ". 30 days, 4 weeks, 1 month, 0 years difference";
         QTest::newRow("a day short of a year")
-            << "1 January 2004" << "31 December 2004" << 1 << enter << QStringList{"365", "52", "12", "0"};
+            << "1 January 2004" << "31 December 2004" << 1 << enter << QStringList{"365", "52", "12", "0"}
+            << ". 365 days, 52 weeks, 12 months, 0 years difference";
         QTest::newRow("a year across a leap day")
-            << "1 March 2003" << "1 March 2004" << 1 << enter << QStringList{"366", "52", "12", "1"};
-        QTest::newRow("the same date") << "10 June 2004" << "10 June 2004" << 1 << enter << QStringList{"0", "0", "0", "0"};
-        QTest::newRow("ISO dates") << "2004-01-15" << "2004-03-20" << 1 << enter << QStringList{"65", "9", "2", "0"};
+            << "1 March 2003" << "1 March 2004" << 1 << enter << QStringList{"366", "52", "12", "1"}
+            << ". 366 days, 52 weeks, 12 months, 1 year difference";
+        QTest::newRow("the same date") << "10 June 2004" << "10 June 2004" << 1 << enter << QStringList{"0", "0", "0", "0"}
+                                       << ". 0 days, 0 weeks, 0 months, 0 years difference";
+        QTest::newRow("ISO dates") << "2004-01-15" << "2004-03-20" << 1 << enter << QStringList{"65", "9", "2", "0"} << janToMar;
         const QString spaces(300, QLatin1Char(' ')); // more than a date may have
         QTest::newRow("a date amid many spaces")
-            << spaces + "15 January 2004" + spaces << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"};
+            << spaces + "15 January 2004" + spaces << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"} << janToMar;
     }
 
     void enterInADateBox()
@@ -133,6 +154,7 @@ private slots:
         QFETCH(int, pressedIn);
         QFETCH(Key, key);
         QFETCH(QStringList, expected);
+        QFETCH(QString, said);
 
         typeInto(box(*window, 1), first);
         typeInto(box(*window, 2), second);
@@ -144,6 +166,9 @@ private slots:
         // The key itself never lands in a box.
         QCOMPARE(box(*window, 1)->text(), first);
         QCOMPARE(box(*window, 2)->text(), second);
+        const QStringList described{"first date", "second date"};
+        QCOMPARE(box(*window, 3 - pressedIn)->accessibleDescription(), described[2 - pressedIn] + said);
+        QCOMPARE(box(*window, pressedIn)->accessibleDescription(), described[pressedIn - 1]);
     }
 
     void enterBackAndForthRecalculates()
@@ -186,6 +211,7 @@ private slots:
         typeInto(box(*window, 2), "not a date");
         QTest::keyClick(box(*window, 2), Qt::Key_Return);
         QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
+        QCOMPARE(box(*window, 1)->accessibleDescription(), "first date"); // nothing new to hear
     }
 
     void differenceWithoutTwoDatesChangesNothing()

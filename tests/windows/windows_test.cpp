@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -95,6 +97,40 @@ void setText(HWND control, const std::wstring &text)
 {
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+// What a screen reader reads as a control's description.
+std::wstring descriptionOf(HWND control)
+{
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void **>(&object))))
+        return L"(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    const std::wstring description = object->get_accDescription(self, &text) == S_OK && text ? text : L"";
+    SysFreeString(text);
+    object->Release();
+    return description;
+}
+
+// Whether this system keeps what a program annotates (Direct Annotation): Wine 8 answers E_NOTIMPL.
+bool annotationsKept()
+{
+    IAccPropServices *annotations = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void **>(&annotations))))
+        return false;
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const bool kept = SUCCEEDED(annotations->SetHwndPropStr(probe, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                            PROPID_ACC_DESCRIPTION, L"probe"))
+                   && descriptionOf(probe) == L"probe";
+    DestroyWindow(probe);
+    annotations->Release();
+    return kept;
+}
+bool describes = false; // annotationsKept(), once COM is up
 
 HWND focusIn(HWND window)
 {
@@ -260,12 +296,36 @@ struct form {
     }
 };
 
+std::string described(const RECT &r)
+{
+    return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + " at " + std::to_string(r.left)
+         + "," + std::to_string(r.top);
+}
+
+// The window, title bar and all, within the work area of its monitor; its client area as designed,
+// but cut at the right and bottom to what the work area holds with the frame.
+void checkFits(HWND window, int width, int height, const std::string &name)
+{
+    RECT outer, client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &area = monitor.rcWork;
+    check(outer.left >= area.left && outer.top >= area.top && outer.right <= area.right && outer.bottom <= area.bottom,
+          name + " is " + described(outer) + ", not within the work area " + described(area));
+    const int room_width = (area.right - area.left) - (outer.right - outer.left - client.right);
+    const int room_height = (area.bottom - area.top) - (outer.bottom - outer.top - client.bottom);
+    check(client.right == std::min(scaled(width, 1440), room_width)
+              && client.bottom == std::min(scaled(height, 1440), room_height),
+          name + "'s client area is " + described(client));
+    std::printf("%s: %s, client area %ldx%ld\n", name.c_str(), described(outer).c_str(), client.right, client.bottom);
+}
+
 void checkLayout(const form &f)
 {
-    RECT client;
-    GetClientRect(f.window, &client);
-    check(client.right == scaled(design::client_width, 1440) && client.bottom == scaled(design::client_height, 1440),
-          "client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    checkFits(f.window, design::client_width, design::client_height, "the main window");
     check(!(GetWindowLongW(f.window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)), "the window can be resized");
     const RECT origin = clientRectOnScreen(f.window);
     for (std::size_t n = 1; n <= 6; ++n) {
@@ -301,6 +361,7 @@ struct enter_case {
     std::size_t pressedIn;
     enter_key with;
     std::vector<std::wstring> expected; // empty: the results keep their texts
+    const wchar_t *said = nullptr;      // after the description of the box the focus moves to; null: not checked
 };
 
 void pressKey(enter_key with)
@@ -366,6 +427,13 @@ std::chrono::milliseconds enterDates(const form &f, const enter_case &c)
               narrow(f.results()[3]));
     if (carriageReturn)
         check(textOf(pressed) == before, std::string(c.name) + ": the key changed the box's text");
+    if (describes && carriageReturn && (c.expected.empty() || c.said)) {
+        const auto plain = [](std::size_t n) { return wide(design::boxes[n - 1].description); };
+        const std::wstring heard = descriptionOf(other);
+        check(heard == plain(3 - c.pressedIn) + (c.expected.empty() ? L"" : c.said),
+              std::string(c.name) + ": the box the focus moved to is described as " + narrow(heard));
+        check(descriptionOf(pressed) == plain(c.pressedIn), std::string(c.name) + ": the other box says more");
+    }
     return took;
 }
 
@@ -397,10 +465,11 @@ void checkEnter(const form &f)
         {"only the first is a date", L"15 January 2004", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
         {"only the second is a date", L"enter a date", L"20 March 2004", entry::set_text, 2, enter_key::enter, {}},
         {"later to earlier", L"20 March 2004", L"15 January 2004", entry::set_text, 1, enter_key::enter,
-         {L"65", L"-9", L"2", L"0"}},
+         {L"65", L"-9", L"2", L"0"}, L". 65 days, -9 weeks, 2 months, 0 years difference"},
         {"a year across a leap day", L"1 March 2003", L"1 March 2004", entry::set_text, 2, enter_key::enter,
-         {L"366", L"52", L"12", L"1"}},
-        {"ISO dates", L"2004-01-15", L"2004-03-20", entry::set_text, 1, enter_key::enter, jan_to_mar},
+         {L"366", L"52", L"12", L"1"}, L". 366 days, 52 weeks, 12 months, 1 year difference"},
+        {"ISO dates", L"2004-01-15", L"2004-03-20", entry::set_text, 1, enter_key::enter, jan_to_mar,
+         L". 65 days, 9 weeks, 2 months, 0 years difference"},
         {"keypad Enter", L"15 January 2004", L"20 March 2004", entry::set_text, 2, enter_key::keypad, jan_to_mar},
         {"Ctrl+M", L"15 January 2004", L"20 March 2004", entry::set_text, 1, enter_key::ctrl_m, jan_to_mar},
         {"Ctrl+J is no carriage return", L"15 January 2004", L"20 March 2004", entry::set_text, 2,
@@ -589,11 +658,7 @@ credits quitToCredits(const form &f)
 
 void checkCredits(HWND window)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    check(client.right == scaled(credits_design::client_width, 1440)
-              && client.bottom == scaled(credits_design::client_height, 1440),
-          "credits client area " + std::to_string(client.right) + "x" + std::to_string(client.bottom));
+    checkFits(window, credits_design::client_width, credits_design::client_height, "the credits window");
     check(GetWindow(window, GW_OWNER) == nullptr, "the credits have an owner");
     // A picture has many colours where a bare window has one.
     std::size_t colours = 0;
@@ -659,6 +724,10 @@ int wmain(int argc, wchar_t **argv)
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    describes = annotationsKept();
+    if (!describes)
+        std::printf("Direct Annotation is not kept here: the boxes' descriptions go unchecked\n");
     dpi = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
     check(static_cast<int>(GetDpiForSystem()) == dpi, "Wine runs at " + std::to_string(GetDpiForSystem()) + " DPI");
     const std::string screenshot = argc > 3 ? narrow(argv[3]) : "";

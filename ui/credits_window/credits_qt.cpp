@@ -4,24 +4,43 @@
 #include "ui/designed_size_qt.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QTimer>
 
 credits::credits(QWidget *parent)
     : QWidget(parent)
+    , picture(new QLabel(this))
     , Timer1(new QTimer(this))
 {
-    // The picture is built into this static library, where no linker keeps it
-    // unless it is asked for by name.
-    Q_INIT_RESOURCE(credits_qt);
-    picture.load(QStringLiteral(":/credits.svg"));
     setWindowTitle(QString::fromLatin1(credits_design::caption));
     // A larger window shows more of the picture; Qt counts in pixels of 96 dots per inch.
     setDesignedSize(*this, QSize(pixels(credits_design::client_width, 96),
                                  pixels(credits_design::client_height, 96)));
-    // No control here can take the focus, so the window takes it itself.
-    setFocusPolicy(Qt::StrongFocus);
+
+    // The picture is built into this static library, where no linker keeps it
+    // unless it is asked for by name.
+    Q_INIT_RESOURCE(credits_qt);
+    QSvgRenderer drawing(QStringLiteral(":/credits.svg"));
+    // At its own size from the top-left corner, in the screen's own pixels: the
+    // window cuts it off, it is never shrunk.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap drawn(drawing.defaultSize() * ratio);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    drawing.render(&painter, QRectF(QPointF(0, 0), drawing.defaultSize()));
+    painter.end();
+    picture->setPixmap(drawn);
+    picture->setGeometry(QRect(QPoint(0, 0), drawing.defaultSize()));
+    picture->setAccessibleName(QString::fromLatin1(credits_design::picture_name));
+    picture->setAccessibleDescription(QString::fromLatin1(credits_design::picture_description));
+    // With the focus, the picture is what a screen reader says; it leaves every
+    // key and click to the window.
+    picture->setFocusPolicy(Qt::StrongFocus);
 
     // A coarse timer may fire up to 5% early, a quarter of a second short.
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -29,13 +48,6 @@ credits::credits(QWidget *parent)
     Timer1->setInterval(credits_design::timer_interval_ms);
     connect(Timer1, &QTimer::timeout, this, &credits::Timer1_Timer);
     Timer1->start();
-}
-
-void credits::paintEvent(QPaintEvent *)
-{
-    // At its own size from the top-left corner: the window cuts it off, it is never shrunk.
-    QPainter painter(this);
-    picture.render(&painter, QRectF(QPointF(0, 0), picture.defaultSize()));
 }
 
 void credits::mouseReleaseEvent(QMouseEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QSvgRenderer>
 #include <QWidget>
 
+class QLabel;
 class QTimer;
 
 // The last window: shows the author and a picture, and ends the program at
@@ -15,7 +15,6 @@ public:
     explicit credits(QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
@@ -26,6 +25,6 @@ private:
     void Timer1_Timer();
     static void endProgram();
 
-    QSvgRenderer picture;
+    QLabel *picture;
     QTimer *Timer1;
 };

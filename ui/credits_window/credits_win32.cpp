@@ -1,8 +1,10 @@
 #include "ui/credits_window/credits_win32.h"
 
+#include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_design.h"
 #include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
+#include "ui/work_area_win32.h"
 
 namespace credits {
 namespace {
@@ -54,21 +56,10 @@ void paint(HWND window)
     EndPaint(window, &paint);
 }
 
-void placeCentred(HWND window, HMONITOR monitor)
+// The window as designed at this DPI, with its frame's top-left corner there.
+screen_rect designedFrame(POINT corner, UINT dpi)
 {
-    const UINT dpi = GetDpiForWindow(window);
-    RECT frame{0, 0, pixels(credits_design::client_width, static_cast<int>(dpi)),
-               pixels(credits_design::client_height, static_cast<int>(dpi))};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
-    MONITORINFO screen{};
-    screen.cbSize = sizeof screen;
-    GetMonitorInfoW(monitor, &screen);
-    const RECT &area = screen.rcWork;
-    const int frameWidth = frame.right - frame.left;
-    const int frameHeight = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, (area.left + area.right - frameWidth) / 2,
-                 (area.top + area.bottom - frameHeight) / 2, frameWidth, frameHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return designedFrame(corner, credits_design::client_width, credits_design::client_height, style, 0, dpi);
 }
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -79,14 +70,17 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                           reinterpret_cast<LONG_PTR>(LoadImageW(GetModuleHandleW(nullptr), L"CREDITS",
                                                                 IMAGE_BITMAP, 0, 0, 0)));
         SetTimer(window, Timer1, credits_design::timer_interval_ms, nullptr);
+        // The window is the picture, which a screen reader reads as the window takes the focus.
+        annotateRole(window, ROLE_SYSTEM_GRAPHIC);
+        annotate(window, PROPID_ACC_NAME, credits_design::picture_name);
+        annotate(window, PROPID_ACC_DESCRIPTION, credits_design::picture_description);
         return 0;
     case WM_PAINT:
         paint(window);
         return 0;
     case WM_DPICHANGED: {
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        placeFitted(window, designedFrame({suggested.left, suggested.top}, HIWORD(wParam)));
         return 0;
     }
     case WM_GETDLGCODE:
@@ -119,7 +113,9 @@ void open(HINSTANCE instance, HMONITOR monitor)
     registerWindowClass(instance, className, procedure);
     const HWND window = CreateWindowExW(0, className, utf16(credits_design::caption).c_str(), style, 0, 0, 0, 0,
                                         nullptr, nullptr, instance, nullptr);
-    placeCentred(window, monitor);
+    // Centred on the monitor, and whole: where the screen is too small, the picture is cut off further.
+    const screen_rect frame = designedFrame({0, 0}, GetDpiForWindow(window));
+    placeFitted(window, centred(frame.width(), frame.height(), workArea(monitor)));
     ShowWindow(window, SW_SHOW);
 }
 

@@ -1,6 +1,20 @@
 #include "ui/main_window/date_entry.h"
 
+#include "ui/main_window/velmarin_design.h"
+
 #include <utility>
+
+namespace {
+
+namespace design = velmarin_design;
+
+// "65 days", "-9 weeks", "1 month": a figure as its box writes it, and its unit.
+std::string counted(const std::string &figure, std::size_t unit)
+{
+    return figure + ' ' + design::result_units[unit] + (figure == "1" || figure == "-1" ? "" : "s");
+}
+
+} // namespace
 
 date_entry::date_entry(const calc::locale_vocabulary &vocabulary, fold_function fold)
     : recognize(vocabulary)
@@ -24,4 +38,14 @@ std::optional<calc::difference_texts> date_entry::results(std::u16string_view fi
     if (!from || !to)
         return std::nullopt;
     return calc::format_differences(calc::date_difference(*from, *to));
+}
+
+std::array<std::string, 2> date_entry::descriptions(std::size_t to,
+                                                    const std::optional<calc::difference_texts> &calculated)
+{
+    std::array<std::string, 2> said{design::boxes[0].description, design::boxes[1].description};
+    if (calculated)
+        said[to - 1] += ". " + counted(calculated->days, 0) + ", " + counted(calculated->weeks, 1) + ", "
+                      + counted(calculated->months, 2) + ", " + counted(calculated->years, 3) + design::results_end;
+    return said;
 }

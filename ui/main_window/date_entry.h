@@ -3,6 +3,8 @@
 #include "calc/date_difference.h"
 #include "calc/date_recognizer.h"
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +27,12 @@ public:
     // Enter: both boxes read once, and the four result texts when both hold
     // dates; nothing otherwise, and the results then keep what they show.
     std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second) const;
+
+    // What a screen reader says of Text1 and Text2 besides their labels once Enter has moved the
+    // focus to box `to` (1 or 2): what each box is and, on `to` alone, the results Enter calculated.
+    // A screen reader reads a description as the focus arrives, and no change to a box without it.
+    static std::array<std::string, 2> descriptions(std::size_t to,
+                                                   const std::optional<calc::difference_texts> &calculated);
 
 private:
     calc::date_recognizer recognize;

@@ -36,6 +36,12 @@ inline constexpr std::array<labelled_box, 6> boxes{{
     {4320, "YEARS DIFFERENCE", "YEARS DIFFERENCE", ""},
 }};
 
+// A screen reader hears the results with the date box Enter moves the focus to, after that box's
+// description: "first date. 65 days, 9 weeks, 2 months, 0 years difference". Each figure as its
+// result box writes it, Text3 to Text6, then its unit, which takes an "s" unless the figure is 1 or -1.
+inline constexpr std::array<const char *, 4> result_units{"day", "week", "month", "year"};
+inline constexpr char results_end[] = " difference";
+
 // Asked whenever the window is closed; Yes, the default, or No. Its title is the application's.
 inline constexpr char quit_question[] = "Do you want to quit this program";
 

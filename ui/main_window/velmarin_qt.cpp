@@ -1,10 +1,12 @@
 #include "ui/main_window/velmarin_qt.h"
 
 #include "ui/credits_window/credits_qt.h"
+#include "ui/main_window/accessible_box_qt.h"
 #include "ui/designed_size_qt.h"
 #include "ui/main_window/locale_vocabulary_qt.h"
 #include "ui/main_window/velmarin_design.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,6 +71,8 @@ velmarin::velmarin(QWidget *parent)
 {
     setWindowTitle(QString::fromLatin1(design::caption));
     setDesignedSize(*this, formSize);
+    // Before the boxes exist: Qt makes a box's interface once, as it is first asked for.
+    QAccessible::installFactory(accessible_box::factory);
 
     std::tie(Label1, Text1) = placePair(this, 1);
     std::tie(Label2, Text2) = placePair(this, 2);
@@ -105,26 +109,35 @@ bool velmarin::eventFilter(QObject *watched, QEvent *event)
 // Enter calculates when both boxes hold dates and always moves to the other box.
 void velmarin::Text1_KeyPress()
 {
-    difference();
+    describeDateBoxes(2, difference());
     Text2->setFocus(Qt::OtherFocusReason);
 }
 
 void velmarin::Text2_KeyPress()
 {
-    difference();
+    describeDateBoxes(1, difference());
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
-void velmarin::difference()
+std::optional<calc::difference_texts> velmarin::difference()
 {
     const QString first = Text1->text(), second = Text2->text();
-    const auto texts = dates.results(asUtf16(first), asUtf16(second));
+    auto texts = dates.results(asUtf16(first), asUtf16(second));
     if (!texts)
-        return;
+        return texts;
     Text3->setText(QString::fromStdString(texts->days));
     Text4->setText(QString::fromStdString(texts->weeks));
     Text5->setText(QString::fromStdString(texts->months));
     Text6->setText(QString::fromStdString(texts->years));
+    return texts;
+}
+
+// Before the focus moves: see date_entry::descriptions.
+void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated)
+{
+    const auto said = date_entry::descriptions(focusTo, calculated);
+    Text1->setAccessibleDescription(QString::fromStdString(said[0]));
+    Text2->setAccessibleDescription(QString::fromStdString(said[1]));
 }
 
 // Only a window the compositor maximized is larger than the form, which then
@@ -163,7 +176,7 @@ bool velmarin::Form_Unload()
     ending->setAttribute(Qt::WA_DeleteOnClose);
     // Centred on this window's screen: too large to let it fall where a window manager likes.
     if (!compositorPlacesWindows())
-        ending->move(screen()->availableGeometry().center() - ending->rect().center());
+        centre(*ending, screen()->availableGeometry());
     ending->show();
     return true;
 }

@@ -16,8 +16,9 @@ class velmarin : public QWidget
 public:
     explicit velmarin(QWidget *parent = nullptr);
 
-    // Writes the differences of the dates in Text1 and Text2 into Text3..Text6.
-    void difference();
+    // Writes the differences of the dates in Text1 and Text2 into Text3..Text6 and returns
+    // them; nothing when either box holds no date.
+    std::optional<calc::difference_texts> difference();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -28,6 +29,7 @@ private:
     void Text1_KeyPress();
     void Text2_KeyPress();
     bool Form_Unload();
+    void describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated);
 
     const date_entry dates; // built once: the locale's names and formats
 

@@ -1,11 +1,13 @@
 #include "ui/main_window/velmarin_win32.h"
 
 #include "app/application.h"
+#include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_win32.h"
 #include "ui/main_window/locale_vocabulary_win32.h"
 #include "ui/main_window/velmarin_design.h"
 #include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
+#include "ui/work_area_win32.h"
 
 #include <commctrl.h>
 
@@ -121,17 +123,18 @@ void velmarin::createControls()
     }
     SetWindowSubclass(Text[1], dateBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(Text[2], dateBoxProcedure, 2, reinterpret_cast<DWORD_PTR>(this));
+    describeDateBoxes(1, std::nullopt);
     focused = Text[1];
 }
 
-// Sizes the window and its controls from the twips, and picks the message font, for this DPI.
+// Sizes the window and its controls from the twips, keeps it whole on its monitor, and picks the
+// message font, for this DPI.
 void velmarin::layOut(UINT dpi)
 {
-    RECT frame{0, 0, pixels(design::client_width, static_cast<int>(dpi)),
-               pixels(design::client_height, static_cast<int>(dpi))};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetWindowRect(window, &now);
+    placeFitted(window,
+                designedFrame({now.left, now.top}, design::client_width, design::client_height, style, exStyle, dpi));
 
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -178,25 +181,34 @@ LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wPara
 // Enter calculates when both boxes hold dates and always moves to the other box.
 void velmarin::Text1_KeyPress()
 {
-    difference();
+    describeDateBoxes(2, difference());
     SetFocus(Text[2]);
 }
 
 void velmarin::Text2_KeyPress()
 {
-    difference();
+    describeDateBoxes(1, difference());
     SetFocus(Text[1]);
 }
 
-void velmarin::difference()
+std::optional<calc::difference_texts> velmarin::difference()
 {
-    const auto texts = dates.results(textOf(Text[1]), textOf(Text[2]));
+    auto texts = dates.results(textOf(Text[1]), textOf(Text[2]));
     if (!texts)
-        return;
+        return texts;
     SetWindowTextW(Text[3], utf16(texts->days).c_str());
     SetWindowTextW(Text[4], utf16(texts->weeks).c_str());
     SetWindowTextW(Text[5], utf16(texts->months).c_str());
     SetWindowTextW(Text[6], utf16(texts->years).c_str());
+    return texts;
+}
+
+// Before the focus moves: see date_entry::descriptions.
+void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated)
+{
+    const auto said = date_entry::descriptions(focusTo, calculated);
+    annotate(Text[1], PROPID_ACC_DESCRIPTION, said[0]);
+    annotate(Text[2], PROPID_ACC_DESCRIPTION, said[1]);
 }
 
 // Every way of closing the window comes through here. Returns whether to close.

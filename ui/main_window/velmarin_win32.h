@@ -14,8 +14,9 @@ public:
     // Shows the window; it ends in Form_Unload, which hands over to the credits.
     static void open(HINSTANCE instance, int show);
 
-    // Writes the differences of the dates in Text1 and Text2 into Text3..Text6.
-    void difference();
+    // Writes the differences of the dates in Text1 and Text2 into Text3..Text6 and returns
+    // them; nothing when either box holds no date.
+    std::optional<calc::difference_texts> difference();
 
 private:
     explicit velmarin(HWND window);
@@ -30,6 +31,7 @@ private:
                                              UINT_PTR id, DWORD_PTR self);
     void Text1_KeyPress();
     void Text2_KeyPress();
+    void describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated);
 
     const HWND window;
     const date_entry dates; // built once: the locale's names and formats
