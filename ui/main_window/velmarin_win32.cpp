@@ -203,12 +203,11 @@ std::optional<calc::difference_texts> velmarin::difference()
     return texts;
 }
 
-// Before the focus moves: see date_entry::descriptions.
+// Annotated before the focus moves, since a screen reader reads a description as the focus arrives.
 void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated)
 {
-    const auto said = date_entry::descriptions(focusTo, calculated);
-    annotate(Text[1], PROPID_ACC_DESCRIPTION, said[0]);
-    annotate(Text[2], PROPID_ACC_DESCRIPTION, said[1]);
+    for (std::size_t n = 1; const auto &said : date_entry::descriptions(focusTo, calculated))
+        annotate(Text[n++], PROPID_ACC_DESCRIPTION, said);
 }
 
 // Every way of closing the window comes through here. Returns whether to close.
