@@ -149,19 +149,18 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
 void addLocaleCalendars(calc::locale_vocabulary &vocabulary, const QLocale &locale)
 {
     const icu::Locale in(locale.name().toLatin1().constData());
+    // The calendars the locale commonly uses, its own first, by which ICU also
+    // makes its calendars; making one would load time zones as well.
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::Calendar> own(icu::Calendar::createInstance(in, status));
-    if (U_FAILURE(status))
-        return;
-    if (const auto calendars = calendarsNamed(own->getType()); calendars.size() == 1)
-        vocabulary.own_calendar = calendars.front();
-    // Its own first: its short format decides how digits alone are read.
-    std::vector<std::string> keywords{own->getType()};
     const std::unique_ptr<icu::StringEnumeration> used(
         icu::Calendar::getKeywordValuesForLocale("calendar", in, true, status));
+    std::vector<std::string> keywords;
     while (const char *keyword = U_SUCCESS(status) ? used->next(nullptr, status) : nullptr)
-        if (std::find(keywords.begin(), keywords.end(), keyword) == keywords.end())
-            keywords.emplace_back(keyword);
+        keywords.emplace_back(keyword);
+    if (keywords.empty())
+        return;
+    if (const auto calendars = calendarsNamed(keywords.front()); calendars.size() == 1)
+        vocabulary.own_calendar = calendars.front();
     // A locale of one calendar, the Gregorian one, has no era to tell apart.
     if (keywords.size() == 1 && vocabulary.own_calendar == calendar::gregorian)
         return;
