@@ -1,4 +1,5 @@
 #include "calc/calendars.h"
+#include "tests/calc/printing.h"
 
 #include <gtest/gtest.h>
 #include <unicode/calendar.h>
@@ -9,14 +10,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-
-namespace calc {
-// Failures then show the date, not its bytes.
-void PrintTo(const calendar_date &d, std::ostream *os)
-{
-    *os << d.year << '-' << d.month << '-' << d.day;
-}
-} // namespace calc
 
 namespace {
 
@@ -88,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     icu_row{"Minguo", roc, "roc", 97}, icu_row{"JapaneseEras", meiji, "japanese", 97},
                     icu_row{"Persian", persian, "persian", 97},
                     icu_row{"UmmAlQura", umalqura, "islamic-umalqura", 997}),
-    [](const auto &info) { return std::string(info.param.name); });
+    row_name<testing::TestParamInfo<icu_row>>);
 
 struct edge {
     const char *name;
@@ -127,6 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
                     edge{"NoPersianDayAfterTheRange", persian, {9378, 10, 11}, std::nullopt},
                     edge{"NoThirteenthMonth", persian, {1403, 13, 1}, std::nullopt},
                     edge{"NoDayZero", umalqura, {1448, 1, 0}, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    row_name<testing::TestParamInfo<edge>>);
 
 } // namespace

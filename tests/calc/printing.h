@@ -2,6 +2,7 @@
 
 // How the tables' rows and dates are named in test listings and failures.
 
+#include "calc/calendars.h"
 #include "calc/civil.h"
 
 #include <ostream>
@@ -10,6 +11,10 @@
 namespace calc {
 // Failures then show the date, not its bytes.
 inline void PrintTo(const civil_date &d, std::ostream *os)
+{
+    *os << d.year << '-' << d.month << '-' << d.day;
+}
+inline void PrintTo(const calendar_date &d, std::ostream *os)
 {
     *os << d.year << '-' << d.month << '-' << d.day;
 }
