@@ -20,10 +20,6 @@ public:
 
     date_entry(const calc::locale_vocabulary &vocabulary, fold_function fold);
 
-    // The date a box's text holds, by the one recognition that both decides
-    // whether it is a date and which.
-    std::optional<calc::civil_date> date_in(std::u16string_view text) const;
-
     // Enter: both boxes read once, and the four result texts when both hold
     // dates; nothing otherwise, and the results then keep what they show.
     std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second) const;
@@ -35,6 +31,10 @@ public:
                                                    const std::optional<calc::difference_texts> &calculated);
 
 private:
+    // The date a box's text holds, by the one recognition that both decides
+    // whether it is a date and which.
+    std::optional<calc::civil_date> date_in(std::u16string_view text) const;
+
     calc::date_recognizer recognize;
     fold_function fold;
 };

@@ -82,15 +82,15 @@ std::string pictureOf(const QString &pattern)
     return picture.normalized(QString::NormalizationForm_D).toStdString();
 }
 
-// What ICU writes of `day` (calc's day number) with `pattern`, in the given calendar's locale.
-QString written(const icu::Locale &in, const char16_t *pattern, int day)
+// What ICU writes of calc's day number `day`, read as a day in UTC; `field`,
+// where given, learns where one of its fields stands.
+QString written(icu::DateFormat &format, int day, icu::FieldPosition *field = nullptr)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat format(icu::UnicodeString(pattern), in, status);
     format.adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
     icu::UnicodeString text;
-    format.format(static_cast<UDate>(day) * U_MILLIS_PER_DAY, text);
-    return U_SUCCESS(status) ? fromIcu(text) : QString();
+    icu::FieldPosition none;
+    format.format(static_cast<UDate>(day) * U_MILLIS_PER_DAY, text, field ? *field : none);
+    return fromIcu(text);
 }
 
 void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu::Locale in,
@@ -124,21 +124,23 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
                             foldedForDates(fromIcu(names[i]), locale));
                 }
     }
-    // The names of the era in force on a day of it, in every width.
-    for (const auto c : calendars) {
-        const int day = calc::is_japanese_era(c) ? calc::first_day(c) : calc::days_from_civil(2000, 1, 1);
-        for (const auto *pattern : {u"G", u"GGGG", u"GGGGG"})
-            vocabulary.eras.emplace_back(foldedForDates(written(in, pattern, day), locale), c);
+    // The names of the era in force on a day of it, in every width: one format a width.
+    for (const auto *pattern : {u"G", u"GGGG", u"GGGGG"}) {
+        UErrorCode made = U_ZERO_ERROR;
+        icu::SimpleDateFormat format(icu::UnicodeString(pattern), in, made);
+        for (const auto c : calendars) {
+            const int day = calc::is_japanese_era(c) ? calc::first_day(c) : calc::days_from_civil(2000, 1, 1);
+            if (U_SUCCESS(made))
+                vocabulary.eras.emplace_back(foldedForDates(written(format, day), locale), c);
+        }
     }
     // A first year written as a word of its own (Japanese 元年), where it is one:
     // the locale's own formats write it so, not a bare pattern.
     if (calc::is_japanese_era(calendars.front())) {
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(icu::DateFormat::kLong, in));
-        format->adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
-        icu::UnicodeString text;
         icu::FieldPosition year(UDAT_YEAR_FIELD);
-        format->format(static_cast<UDate>(calc::first_day(calendar::reiwa)) * U_MILLIS_PER_DAY, text, year);
-        const QString first = fromIcu(text.tempSubStringBetween(year.getBeginIndex(), year.getEndIndex()));
+        const QString text = written(*format, calc::first_day(calendar::reiwa), &year);
+        const QString first = text.mid(year.getBeginIndex(), year.getEndIndex() - year.getBeginIndex());
         if (!first.isEmpty() && !first.front().isDigit())
             vocabulary.first_years.push_back(foldedForDates(first, locale));
     }
