@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "ui/main_window/velmarin_win32.h"
 
 #include <windows.h>
@@ -8,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
     // For Direct Annotation, through which the windows tell screen readers more.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    velmarin::open(instance, show);
+    velmarin::open(instance, show, application::title);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Lets Tab and Shift+Tab move between the boxes, as in a dialog.

@@ -1,6 +1,5 @@
 #include "ui/main_window/velmarin_win32.h"
 
-#include "app/application.h"
 #include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_win32.h"
 #include "ui/main_window/locale_vocabulary_win32.h"
@@ -46,25 +45,28 @@ void place(HWND control, int top, int height, UINT dpi)
 
 } // namespace
 
-void velmarin::open(HINSTANCE instance, int show)
+void velmarin::open(HINSTANCE instance, int show, const char *applicationTitle)
 {
     registerWindowClass(instance, className, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Sized in WM_CREATE, once the window knows its monitor's DPI.
     const HWND window = CreateWindowExW(exStyle, className, utf16(design::caption).c_str(), style, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, const_cast<char *>(applicationTitle));
     ShowWindow(window, show);
 }
 
-velmarin::velmarin(HWND window)
+velmarin::velmarin(HWND window, const char *applicationTitle)
     : window(window)
+    , applicationTitle(applicationTitle)
     , dates(localeDateEntry())
 {
 }
 
 LRESULT CALLBACK velmarin::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new velmarin(window)));
+    if (message == WM_NCCREATE) {
+        const auto *title = static_cast<const char *>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new velmarin(window, title)));
+    }
     auto *self = reinterpret_cast<velmarin *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
@@ -213,8 +215,7 @@ void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::
 // Every way of closing the window comes through here. Returns whether to close.
 bool velmarin::Form_Unload()
 {
-    // Given no title of its own, the question carries the application's.
-    if (MessageBoxW(window, utf16(design::quit_question).c_str(), utf16(application::title).c_str(),
+    if (MessageBoxW(window, utf16(design::quit_question).c_str(), utf16(applicationTitle).c_str(),
                     MB_YESNO | MB_DEFBUTTON1) != IDYES)
         return false;
     credits::open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),

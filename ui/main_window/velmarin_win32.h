@@ -11,15 +11,16 @@
 class velmarin
 {
 public:
-    // Shows the window; it ends in Form_Unload, which hands over to the credits.
-    static void open(HINSTANCE instance, int show);
+    // Shows the window; it ends in Form_Unload, which hands over to the credits. The quit
+    // question, given no title of its own, carries the application's.
+    static void open(HINSTANCE instance, int show, const char *applicationTitle);
 
     // Writes the differences of the dates in Text1 and Text2 into Text3..Text6 and returns
     // them; nothing when either box holds no date.
     std::optional<calc::difference_texts> difference();
 
 private:
-    explicit velmarin(HWND window);
+    velmarin(HWND window, const char *applicationTitle);
     void createControls();
     void layOut(UINT dpi);
 
@@ -34,6 +35,7 @@ private:
     void describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated);
 
     const HWND window;
+    const char *const applicationTitle;
     const date_entry dates; // built once: the locale's names and formats
     HFONT font = nullptr;
     HWND focused = nullptr; // given back the focus when the window is active again
