@@ -247,7 +247,7 @@ constexpr bool is_valid_date(calendar c, const calendar_date &d) noexcept
 // the first that begins in 1950 (the one after the year that holds the last
 // day of 1949), as 00 to 99 are 1950 to 2049 in the Gregorian calendar. Era
 // years, Minguo's and the Japanese eras', are always written in full.
-// Preconditions: digits in [1, 4]; year in [0, 99] when digits is 2.
+// Preconditions: digits in [1, 5]; year in [0, 99] when digits is 2.
 constexpr int full_year(calendar c, int year, std::size_t digits) noexcept
 {
     if (digits != 2 || is_japanese_era(c) || c == calendar::roc)

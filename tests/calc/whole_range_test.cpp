@@ -1,5 +1,5 @@
 #include "calc/civil.h"
-#include "calc/date_text.h"
+#include "calc/english_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +75,12 @@ TEST(WholeRange, EveryDateReadsBackFromThreeForms)
                        text_buffer{}.add(date.day, 2).add(".").add(date.month, 2).add(".").add(date.year)},
         };
         for (const auto &[order, text] : forms)
-            ASSERT_TRUE(calc::recognize_date(text.text(), order) == date) << text.text();
+            ASSERT_TRUE(calc::recognize_english(text.text(), order) == date) << text.text();
 
         const bool last_of_month = year_month_day{today + days{1}}.day() == day{1};
         if (last_of_month) {
             const auto past_end = text_buffer{}.add(date.day + 1).add(" ").add(month_name).add(" ").add(date.year);
-            ASSERT_FALSE(calc::recognize_date(past_end.text(), order::month_day_year)) << past_end.text();
+            ASSERT_FALSE(calc::recognize_english(past_end.text(), order::month_day_year)) << past_end.text();
         }
     }
 }

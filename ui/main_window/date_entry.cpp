@@ -2,6 +2,8 @@
 
 #include "ui/main_window/velmarin_design.h"
 
+#include "calc/folding.h"
+
 #include <utility>
 
 namespace {
@@ -16,25 +18,27 @@ std::string counted(const std::string &figure, std::size_t unit)
 
 } // namespace
 
-date_entry::date_entry(const calc::locale_vocabulary &vocabulary, fold_function fold)
-    : recognize(vocabulary)
-    , fold(std::move(fold))
+date_entry::date_entry(const calc::locale_vocabulary &vocabulary, lower_case lower)
+    : recognizer(vocabulary)
+    , lower(std::move(lower))
 {
 }
 
-std::optional<calc::civil_date> date_entry::date_in(std::u16string_view text) const
+// The text is read only once folded, and folded once.
+std::optional<calc::civil_date> date_entry::read(std::u16string_view box) const
 {
-    const auto typed = calc::typed_date_text(text);
+    const auto typed = calc::typed_date_text(box);
     if (!typed)
         return std::nullopt;
-    return recognize(fold(*typed));
+    const auto folded = calc::fold(lower(*typed));
+    return folded ? recognizer.recognize(*folded) : std::nullopt;
 }
 
 std::optional<calc::difference_texts> date_entry::results(std::u16string_view first,
                                                           std::u16string_view second) const
 {
-    const auto to = date_in(second);
-    const auto from = date_in(first);
+    const auto to = read(second);
+    const auto from = read(first);
     if (!from || !to)
         return std::nullopt;
     return calc::format_differences(calc::date_difference(*from, *to));

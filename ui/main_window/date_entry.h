@@ -14,11 +14,11 @@
 class date_entry
 {
 public:
-    // A text as the locale's names are compared (see calc::locale_vocabulary):
-    // in the platform's own lower case and decomposition, in UTF-8.
-    using fold_function = std::function<std::string(std::u16string_view)>;
+    // A text as the platform gives the locale's names (see calc::locale_vocabulary):
+    // in its own lower case by the locale's rules, and decomposed, in UTF-8.
+    using lower_case = std::function<std::string(std::u16string_view)>;
 
-    date_entry(const calc::locale_vocabulary &vocabulary, fold_function fold);
+    date_entry(const calc::locale_vocabulary &vocabulary, lower_case lower);
 
     // Enter: both boxes read once, and the four result texts when both hold
     // dates; nothing otherwise, and the results then keep what they show.
@@ -33,8 +33,8 @@ public:
 private:
     // The date a box's text holds, by the one recognition that both decides
     // whether it is a date and which.
-    std::optional<calc::civil_date> date_in(std::u16string_view text) const;
+    std::optional<calc::civil_date> read(std::u16string_view box) const;
 
-    calc::date_recognizer recognize;
-    fold_function fold;
+    calc::date_recognizer recognizer;
+    lower_case lower;
 };

@@ -84,7 +84,7 @@ std::string pictureOf(const QString &pattern)
 
 // What ICU writes of calc's day number `day`, read as a day in UTC; `field`,
 // where given, learns where one of its fields stands.
-QString written(icu::DateFormat &format, int day, icu::FieldPosition *field = nullptr)
+QString icuText(icu::DateFormat &format, int day, icu::FieldPosition *field = nullptr)
 {
     format.adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
     icu::UnicodeString text;
@@ -121,7 +121,7 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
                     const auto *names = simple->getDateFormatSymbols()->getMonths(count, context, width);
                     for (int32_t i = 0; i < std::min<int32_t>(count, 12); ++i)
                         vocabulary.own_months[static_cast<std::size_t>(i)].push_back(
-                            foldedForDates(fromIcu(names[i]), locale));
+                            lowerCasedForDates(fromIcu(names[i]), locale));
                 }
     }
     // The names of the era in force on a day of it, in every width: one format a width.
@@ -131,7 +131,7 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
         for (const auto c : calendars) {
             const int day = calc::is_japanese_era(c) ? calc::first_day(c) : calc::days_from_civil(2000, 1, 1);
             if (U_SUCCESS(made))
-                vocabulary.eras.emplace_back(foldedForDates(written(format, day), locale), c);
+                vocabulary.eras.emplace_back(lowerCasedForDates(icuText(format, day), locale), c);
         }
     }
     // A first year written as a word of its own (Japanese 元年), where it is one:
@@ -139,10 +139,10 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
     if (calc::is_japanese_era(calendars.front())) {
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(icu::DateFormat::kLong, in));
         icu::FieldPosition year(UDAT_YEAR_FIELD);
-        const QString text = written(*format, calc::first_day(calendar::reiwa), &year);
+        const QString text = icuText(*format, calc::first_day(calendar::reiwa), &year);
         const QString first = text.mid(year.getBeginIndex(), year.getEndIndex() - year.getBeginIndex());
         if (!first.isEmpty() && !first.front().isDigit())
-            vocabulary.first_years.push_back(foldedForDates(first, locale));
+            vocabulary.first_years.push_back(lowerCasedForDates(first, locale));
     }
 }
 

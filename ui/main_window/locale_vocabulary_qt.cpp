@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-std::string foldedForDates(const QString &text, const QLocale &locale)
+std::string lowerCasedForDates(const QString &text, const QLocale &locale)
 {
     // Case folding after the locale's lower case makes Greek's final sigma the plain one.
     return locale.toLower(text).toCaseFolded().normalized(QString::NormalizationForm_D).toStdString();
@@ -21,14 +21,14 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
         const int month = static_cast<int>(i) + 1;
         for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat})
             for (const auto &name : {locale.monthName(month, format), locale.standaloneMonthName(month, format)})
-                dates.months[i].push_back(foldedForDates(name, locale));
+                dates.months[i].push_back(lowerCasedForDates(name, locale));
     }
     // Qt counts Monday as 1 and Sunday as 7; calc starts at Sunday.
     for (std::size_t i = 0; i < dates.weekdays.size(); ++i) {
         const int day = i == 0 ? 7 : static_cast<int>(i);
         for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat})
             for (const auto &name : {locale.dayName(day, format), locale.standaloneDayName(day, format)})
-                dates.weekdays[i].push_back(foldedForDates(name, locale));
+                dates.weekdays[i].push_back(lowerCasedForDates(name, locale));
     }
     addLocaleCalendars(dates, locale);
     return dates;
@@ -37,6 +37,6 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
 date_entry localeDateEntry(const QLocale &locale)
 {
     return {localeVocabulary(locale), [locale](std::u16string_view text) {
-                return foldedForDates(QString::fromUtf16(text.data(), static_cast<int>(text.size())), locale);
+                return lowerCasedForDates(QString::fromUtf16(text.data(), static_cast<int>(text.size())), locale);
             }};
 }

@@ -35,8 +35,8 @@ std::wstring monthInDate(int month, const wchar_t *picture)
     wchar_t text[128]{};
     GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &day, picture, text, static_cast<int>(std::size(text)), nullptr);
     // "1 marca": the day and the space before the name.
-    const std::wstring_view written(text);
-    return std::wstring(written.substr(std::min<std::size_t>(2, written.size())));
+    const std::wstring_view inDate(text);
+    return std::wstring(inDate.substr(std::min<std::size_t>(2, inDate.size())));
 }
 
 std::wstring calendarInfo(CALID id, CALTYPE what)
@@ -100,24 +100,24 @@ void addEras(calc::locale_vocabulary &dates, CALID id, const std::vector<calenda
                     continue;
                 era = *found;
             }
-            dates.eras.emplace_back(foldedForDates(names[i].second), era);
+            dates.eras.emplace_back(lowerCasedForDates(names[i].second), era);
         }
     }
 }
 
 std::wstring decomposed(std::wstring_view text)
 {
-    return written<std::wstring>([text](wchar_t *out, int size) {
+    return textOfCall<std::wstring>([text](wchar_t *out, int size) {
         return NormalizeString(NormalizationD, text.data(), static_cast<int>(text.size()), out, size);
     });
 }
 
 } // namespace
 
-std::string foldedForDates(std::wstring_view text)
+std::string lowerCasedForDates(std::wstring_view text)
 {
     // Linguistic casing: Turkish "EKİM" is "ekim".
-    const auto lower = written<std::wstring>([text](wchar_t *out, int size) {
+    const auto lower = textOfCall<std::wstring>([text](wchar_t *out, int size) {
         return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, text.data(),
                              static_cast<int>(text.size()), out, size, nullptr, nullptr, 0);
     });
@@ -146,16 +146,16 @@ calc::locale_vocabulary localeVocabulary()
                                      : std::vector{localeInfo(LOCALE_SMONTHNAME1 + n), localeInfo(LOCALE_SABBREVMONTHNAME1 + n),
                                                    monthInDate(month, L"d MMMM"), monthInDate(month, L"d MMM")};
         for (const auto &name : names)
-            dates.months[i].push_back(foldedForDates(name));
+            dates.months[i].push_back(lowerCasedForDates(name));
         if (ownMonths)
             for (const auto &name : {calendarInfo(own, CAL_SMONTHNAME1 + n), calendarInfo(own, CAL_SABBREVMONTHNAME1 + n)})
-                dates.own_months[i].push_back(foldedForDates(name));
+                dates.own_months[i].push_back(lowerCasedForDates(name));
     }
     // Windows counts from Monday; calc from Sunday.
     for (std::size_t i = 0; i < dates.weekdays.size(); ++i) {
         const auto n = static_cast<LCTYPE>((i + 6) % 7);
         for (const auto &name : {localeInfo(LOCALE_SDAYNAME1 + n), localeInfo(LOCALE_SABBREVDAYNAME1 + n)})
-            dates.weekdays[i].push_back(foldedForDates(name));
+            dates.weekdays[i].push_back(lowerCasedForDates(name));
     }
     // Every calendar the locale offers: its formats, and the eras that name it.
     for (const auto &[id, ignored] : enumerated(ENUM_ALL_CALENDARS, CAL_ICALINTVALUE)) {
@@ -173,6 +173,6 @@ date_entry localeDateEntry()
 {
     // Windows' wide characters are UTF-16.
     return {localeVocabulary(), [](std::u16string_view text) {
-                return foldedForDates({reinterpret_cast<const wchar_t *>(text.data()), text.size()});
+                return lowerCasedForDates({reinterpret_cast<const wchar_t *>(text.data()), text.size()});
             }};
 }

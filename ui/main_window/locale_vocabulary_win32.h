@@ -10,9 +10,9 @@
 // formats and its month and weekday names.
 calc::locale_vocabulary localeVocabulary();
 
-// A text as the recognizer compares it with the locale's names: in the
-// locale's own lower case and decomposed, in UTF-8.
-std::string foldedForDates(std::wstring_view text);
+// A text as calc is given the locale's names, to fold: in the locale's own
+// lower case and decomposed, in UTF-8.
+std::string lowerCasedForDates(std::wstring_view text);
 
 // The date boxes, read as the user's locale writes dates.
 date_entry localeDateEntry();

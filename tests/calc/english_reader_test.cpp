@@ -1,4 +1,4 @@
-#include "calc/date_text.h"
+#include "calc/english_reader.h"
 #include "tests/calc/printing.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ class ReadUnderEveryOrder : public testing::TestWithParam<reading> {};
 TEST_P(ReadUnderEveryOrder, GivesTheExpectedAnswer)
 {
     for (const auto order : {month_day_year, day_month_year, year_month_day})
-        EXPECT_EQ(calc::recognize_date(GetParam().text, order), GetParam().expected)
+        EXPECT_EQ(calc::recognize_english(GetParam().text, order), GetParam().expected)
             << static_cast<int>(order);
 }
 
@@ -152,7 +152,7 @@ class ReadInOrder : public testing::TestWithParam<numeric_reading> {};
 
 TEST_P(ReadInOrder, GivesTheExpectedAnswer)
 {
-    EXPECT_EQ(calc::recognize_date(GetParam().text, GetParam().order), GetParam().expected);
+    EXPECT_EQ(calc::recognize_english(GetParam().text, GetParam().order), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,9 +180,9 @@ TEST(DateTextLength, LongerThan255IsNeverADate)
 {
     std::string text = "2004-01-15";
     text.resize(255, ' ');
-    EXPECT_EQ(calc::recognize_date(text, year_month_day), jan15);
+    EXPECT_EQ(calc::recognize_english(text, year_month_day), jan15);
     text += ' ';
-    EXPECT_EQ(calc::recognize_date(text, year_month_day), no_date);
+    EXPECT_EQ(calc::recognize_english(text, year_month_day), no_date);
 }
 
 } // namespace
