@@ -44,6 +44,8 @@ TEST_P(ReadInLocale, GivesTheExpectedAnswer)
 constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
 // One word for two months: no text with it is a date.
 const calc::locale_vocabulary twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
+// Names that end in the month's number, as Vietnamese ones do.
+const calc::locale_vocabulary numbered_months{{"d MMMM yyyy"}, {{{"thang 1"}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"thang 12"}}}, {}};
 using sample_locales::spanish, sample_locales::russian, sample_locales::japanese;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"Units", &japanese, "2004年3月15日", mar15},
                     locale_reading{"UnitsWeekdayLast", &japanese, "2004年3月15日月曜日", mar15},
                     locale_reading{"UnitsWrongWeekday", &japanese, "2004年3月15日火曜日", no_date},
-                    locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date}),
+                    locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
+                    locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);
 
 constexpr civil_date dec7{2026, 12, 7};

@@ -54,12 +54,13 @@ inline const calc::locale_vocabulary iranian{
     {{{}, {}, {}, {}, {}, {}, {}, {}, {"آذر"}, {}, {}, {"اسفند"}}},
     {{"ه.ش.", calendar::persian}}};
 
+// Its own months' names with the Gregorian ones among them, as Windows lists them under Wine.
 inline const calc::locale_vocabulary saudi{
     {"d/M/yyyy", "d MMMM yyyy g"},
     {{{"يناير"}}},
     {},
     calendar::umalqura,
-    {{{"محرم"}, {}, {}, {}, {}, {"جمادى الآخرة"}}},
+    {{{"محرم", "يناير"}, {}, {}, {}, {}, {"جمادى الآخرة"}}},
     {{"هـ", calendar::umalqura}, {"م", calendar::gregorian}}};
 
 // Gregorian, with eras named; one-letter eras, and a word for an era's first year.
