@@ -96,31 +96,32 @@ constexpr code_point decode(std::string_view s) noexcept
 
 // The text with digits in ASCII, every space a plain one, dotless i dotted
 // (Turkish lower case makes English "FRIDAY" "frıday"), accents and invisible
-// marks left out; or nothing, when it holds more UTF-16 units than a date may.
+// marks left out; or nothing, when what it keeps is more UTF-16 units than a date may be.
 // Preconditions: the platform has put the text in lower case and decomposed it (UTF-8, NFD).
 constexpr std::optional<std::string> fold(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t units = 0;
+    std::string out(text.size(), '\0'); // folding never lengthens a text
+    std::size_t size = 0, units = 0;
     while (!text.empty()) {
         const auto c = decode(text);
-        const auto keep = [&](std::string_view kept) {
-            out += kept;
-            units += c.value >= 0x10000 ? 2 : 1;
-        };
-        if (const int digit = digit_value(c.value); digit >= 0)
-            keep(std::string_view("0123456789").substr(static_cast<std::size_t>(digit), 1));
+        const std::size_t kept = size;
+        const int digit = c.value < 0x80 ? -1 : digit_value(c.value); // ASCII's digits are their own
+        if (digit >= 0)
+            out[size++] = static_cast<char>('0' + digit);
         else if (is_space(c.value))
-            keep(" ");
+            out[size++] = ' ';
         else if (c.value == 0x0131)
-            keep("i");
+            out[size++] = 'i';
         else if (!is_ignored(c.value))
-            keep(text.substr(0, c.size));
+            for (std::size_t i = 0; i < c.size; ++i)
+                out[size++] = text[i];
+        if (size != kept)
+            units += c.value >= 0x10000 ? 2 : 1;
         if (units > longest_date_utf16_units)
             return std::nullopt;
         text.remove_prefix(c.size);
     }
+    out.resize(size);
     return out;
 }
 
