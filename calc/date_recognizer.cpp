@@ -6,6 +6,8 @@
 #include "calc/format_pictures.h"
 #include "calc/matcher.h"
 
+#include <algorithm>
+
 namespace calc {
 namespace {
 
@@ -37,12 +39,50 @@ std::vector<std::string> first_years_of(const locale_vocabulary &vocabulary)
     return words;
 }
 
+// Names that name nothing but themselves.
+name_list listed(const std::vector<std::string> &names)
+{
+    std::vector<name_list::name> all;
+    for (const auto &text : names)
+        all.push_back({text, 0});
+    return name_list(std::move(all));
+}
+
+// A join's pictures as the words they write.
+std::string words_of(std::string_view picture)
+{
+    std::string words;
+    for (const auto &e : pattern_of(picture))
+        words += e.text;
+    return words;
+}
+
+std::vector<time_join> joins_of(const locale_vocabulary &vocabulary)
+{
+    std::vector<time_join> joins{{}};
+    for (const auto &[before, after] : vocabulary.time_joins)
+        if (time_join join{words_of(before), words_of(after)}; std::find(joins.begin(), joins.end(), join) == joins.end())
+            joins.push_back(std::move(join));
+    return joins;
+}
+
 } // namespace
 
 struct date_recognizer::compiled {
     date_order order; // of digits alone
     locale_words words;
 };
+
+void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std::string(std::string_view)> &lower)
+{
+    for (auto *pictures : {&vocabulary.formats, &vocabulary.time_formats})
+        for (auto &picture : *pictures)
+            picture = with_words_lowered(picture, lower);
+    for (auto &[before, after] : vocabulary.time_joins) {
+        before = with_words_lowered(before, lower);
+        after = with_words_lowered(after, lower);
+    }
+}
 
 date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 {
@@ -59,6 +99,10 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .eras = eras_of(vocabulary),
             .first_years = first_years_of(vocabulary),
             .own = vocabulary.own_calendar,
+            .time_patterns = time_patterns_of(vocabulary.time_formats),
+            .joins = joins_of(vocabulary),
+            .day_periods = listed(vocabulary.day_periods),
+            .utc_names = listed(vocabulary.utc_names),
         },
     });
 }

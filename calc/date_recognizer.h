@@ -6,6 +6,7 @@
 #include "calc/civil.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,8 +17,8 @@
 namespace calc {
 
 // How the user's locale writes dates, as the platform tells it. Texts are
-// UTF-8 in Unicode's decomposed form (NFD); names are in lower case by the
-// locale's own rules.
+// UTF-8 in Unicode's compatibility decomposition (NFKD); names are in lower
+// case by the locale's own rules.
 struct locale_vocabulary {
     // Pictures such as "dddd, d. MMMM yyyy" (see calc/format_pictures.h): those
     // of every calendar the locale writes dates in. The first is the short
@@ -36,7 +37,23 @@ struct locale_vocabulary {
     std::vector<std::pair<std::string, calendar>> eras{};
     // Words that stand for an era's first year, as Japanese 元 does for 1.
     std::vector<std::string> first_years{};
+
+    // Pictures of the times of day the locale writes after a date ("HH:mm",
+    // "a h시 m분 s초"; see calc/format_pictures.h), and of the words between
+    // the date and the time and after the time ("{1} 'um' {0}" as "'um'" and
+    // ""). A time may also follow a date with nothing between them.
+    std::vector<std::string> time_formats{};
+    std::vector<std::pair<std::string, std::string>> time_joins{};
+    // Every name of each of the day's periods: AM and PM, and those of parts of the day.
+    std::vector<std::string> day_periods{};
+    // The locale's names for UTC, besides those every locale reads.
+    std::vector<std::string> utc_names{};
 };
+
+// Puts the pictures' words in the lower case the names are in ("στις" as the
+// platform lowers it), which the platform cannot do to a whole picture, whose
+// letters are its fields.
+void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std::string(std::string_view)> &lower);
 
 // The one answer to both "is this text a date?" and "which date?", so that the
 // two can never disagree. Takes the English and ISO forms, digits in the

@@ -97,7 +97,7 @@ constexpr code_point decode(std::string_view s) noexcept
 // The text with digits in ASCII, every space a plain one, dotless i dotted
 // (Turkish lower case makes English "FRIDAY" "frıday"), accents and invisible
 // marks left out; or nothing, when what it keeps is more UTF-16 units than a date may be.
-// Preconditions: the platform has put the text in lower case and decomposed it (UTF-8, NFD).
+// Preconditions: the platform has put the text in lower case and decomposed it (UTF-8, NFKD).
 constexpr std::optional<std::string> fold(std::string_view text)
 {
     std::string out(text.size(), '\0'); // folding never lengthens a text

@@ -1,6 +1,5 @@
 #include "calc/format_pictures.h"
 
-#include "calc/ascii.h"
 #include "calc/folding.h"
 
 #include <algorithm>
@@ -10,14 +9,28 @@
 namespace calc {
 namespace {
 
+constexpr std::string_view field_letters = "dMygHhmstz";
+
 constexpr part part_of(char letter, std::size_t run) noexcept
 {
     switch (letter) {
     case 'd': return run <= 2 ? part::day : part::weekday;
     case 'M': return run <= 2 ? part::month : part::month_name;
     case 'g': return part::era;
+    case 'H': return part::hour;
+    case 'h': return part::twelve_hour;
+    case 'm': return part::minute;
+    case 's': return part::second;
+    case 't': return part::day_period;
+    case 'z': return part::zone;
     default: return part::year;
     }
+}
+
+template <typename... Parts>
+bool holds(const pattern &p, Parts... parts)
+{
+    return std::any_of(p.begin(), p.end(), [&](const auto &e) { return ((e.what == parts) || ...); });
 }
 
 // The weekday or the era may be left out, and with it the words that part it
@@ -37,24 +50,45 @@ pattern without(pattern p, part left_out)
 // A format that leaves out the day, the month or the year cannot say which date it is.
 bool tells_the_date(const pattern &p)
 {
-    const auto has = [&](auto... parts) {
-        return std::any_of(p.begin(), p.end(), [&](const auto &e) { return ((e.what == parts) || ...); });
-    };
-    return has(part::day) && has(part::month, part::month_name) && has(part::year);
+    return holds(p, part::day) && holds(p, part::month, part::month_name) && holds(p, part::year);
 }
 
-} // namespace
-
-pattern pattern_of(std::string_view picture)
+bool tells_the_time(const pattern &p)
 {
-    pattern p;
-    std::string words;
+    return holds(p, part::hour, part::twelve_hour) && holds(p, part::minute, part::text);
+}
+
+// Brackets, spaces and stops alone, as around a zone ("(zzzz)", "[z]").
+bool is_bracket(const element &e)
+{
+    return e.what == part::text && e.text.find_first_not_of("()[].,") == std::string::npos;
+}
+
+// A zone and the brackets around it.
+pattern without_zone(pattern p)
+{
+    for (auto at = p.begin(); at != p.end();) {
+        if (at->what != part::zone) {
+            ++at;
+            continue;
+        }
+        const auto first = at != p.begin() && is_bracket(*std::prev(at)) ? std::prev(at) : at;
+        const auto last = std::next(at) != p.end() && is_bracket(*std::next(at)) ? std::next(at, 2) : std::next(at);
+        at = p.erase(first, last);
+    }
+    return p;
+}
+
+// Walks a picture: `field(letter, run)` for each run of a field's letter,
+// `words(text)` for the words between them, quotes taken away.
+template <typename Field, typename Words>
+void read_picture(std::string_view picture, Field &&field, Words &&words)
+{
+    std::string text;
     const auto end_words = [&] {
-        // The platform lowers a text, but cannot lower a picture, whose letters are its fields.
-        std::transform(words.begin(), words.end(), words.begin(), ascii::to_lower);
-        if (auto text = squeezed(words); !text.empty())
-            p.push_back({part::text, std::move(text)});
-        words.clear();
+        if (!text.empty())
+            words(std::string_view(text));
+        text.clear();
     };
     for (std::size_t i = 0; i < picture.size();) {
         const char c = picture[i];
@@ -62,35 +96,64 @@ pattern pattern_of(std::string_view picture)
             // Quoted text; '' is a quote, within quotes or without.
             ++i;
             if (i < picture.size() && picture[i] == '\'') {
-                words += '\'';
+                text += '\'';
                 ++i;
                 continue;
             }
             while (i < picture.size()) {
                 if (picture[i] == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
-                    words += '\'';
+                    text += '\'';
                     i += 2;
                 } else if (picture[i] == '\'') {
                     ++i;
                     break;
                 } else {
-                    words += picture[i++];
+                    text += picture[i++];
                 }
             }
-        } else if (c == 'd' || c == 'M' || c == 'y' || c == 'g') {
+        } else if (field_letters.find(c) != std::string_view::npos) {
             std::size_t run = 1;
             while (i + run < picture.size() && picture[i + run] == c)
                 ++run;
             end_words();
-            p.push_back({part_of(c, run), {}});
+            field(c, run);
             i += run;
         } else {
-            words += c;
+            text += c;
             ++i;
         }
     }
     end_words();
+}
+
+} // namespace
+
+pattern pattern_of(std::string_view picture)
+{
+    pattern p;
+    read_picture(
+        picture, [&](char letter, std::size_t run) {
+            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's')});
+        },
+        [&](std::string_view words) {
+            if (auto text = squeezed(words); !text.empty())
+                p.push_back({part::text, std::move(text)});
+        });
     return p;
+}
+
+std::string with_words_lowered(std::string_view picture, const std::function<std::string(std::string_view)> &lower)
+{
+    std::string lowered;
+    read_picture(
+        picture, [&](char letter, std::size_t run) { lowered.append(run, letter); },
+        [&](std::string_view words) {
+            lowered += '\'';
+            for (const char c : lower(words))
+                lowered += c == '\'' ? "''" : std::string(1, c);
+            lowered += '\'';
+        });
+    return lowered;
 }
 
 std::vector<pattern> patterns_of(const std::vector<std::string> &pictures)
@@ -99,11 +162,34 @@ std::vector<pattern> patterns_of(const std::vector<std::string> &pictures)
     for (const auto &picture : pictures) {
         const auto full = pattern_of(picture);
         const auto bare = without(full, part::weekday);
-        for (auto p : {without(bare, part::era), bare, without(full, part::era), full})
-            if (tells_the_date(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
+        for (const auto &p : {without(bare, part::era), bare, without(full, part::era), full}) {
+            // The C library leaves its date-times' zone out where none is set, and
+            // its day's period where the locale has none.
+            const auto zoneless = without_zone(p);
+            for (auto q : {p, zoneless, without(p, part::day_period), without(zoneless, part::day_period)})
+                if (tells_the_date(q) && std::find(patterns.begin(), patterns.end(), q) == patterns.end())
+                    patterns.push_back(std::move(q));
+        }
+    }
+    return patterns;
+}
+
+std::vector<pattern> time_patterns_of(const std::vector<std::string> &pictures)
+{
+    std::vector<pattern> patterns;
+    for (const auto &picture : pictures) {
+        const auto full = without_zone(pattern_of(picture));
+        // The day's period may be left out, as the weekday may ("9:03" for "9:03 AM").
+        for (auto p : {full, without(full, part::day_period)})
+            if (tells_the_time(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
                 patterns.push_back(std::move(p));
     }
     return patterns;
+}
+
+bool has_time(const pattern &p)
+{
+    return holds(p, part::hour, part::twelve_hour);
 }
 
 // A month written as a name decides alone, as in English; otherwise the order

@@ -4,6 +4,8 @@
 #include "calc/date_rules.h"
 #include "calc/time_of_day.h"
 
+#include <utility>
+
 // Each part of a format is tried in every way it can be taken: a name that
 // begins another ("červen", "červenec"), a full stop that may end an
 // abbreviation or stand for itself. Texts are short and formats few, so trying
@@ -87,6 +89,7 @@ struct partial {
     date_fields date;
     month_names named = month_names::none;
     std::optional<calendar> era; // the calendar an era's name named
+    std::optional<time_of_day> time;
 };
 
 // An era decides wherever it stands; otherwise a month's name, written in the
@@ -105,28 +108,47 @@ constexpr std::optional<calendar> calendar_of(const partial &got, calendar own) 
     return std::nullopt;
 }
 
-static_assert(calendar_of({{}, month_names::gregorian, {}}, calendar::buddhist) == calendar::buddhist);
-static_assert(calendar_of({{}, month_names::gregorian, {}}, calendar::persian) == calendar::gregorian);
-static_assert(calendar_of({{}, month_names::own, calendar::gregorian}, calendar::umalqura) == std::nullopt);
-static_assert(calendar_of({{}, month_names::none, calendar::reiwa}, calendar::gregorian) == calendar::reiwa);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::buddhist) == calendar::buddhist);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::persian) == calendar::gregorian);
+static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}}, calendar::umalqura) == std::nullopt);
+static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}}, calendar::gregorian) == calendar::reiwa);
 
-// One walk of one pattern over one text, trying every way each part may be taken.
+// A zone's abbreviation, where a format has a place for one ("CET", "MSK").
+constexpr std::optional<std::string_view> take_abbreviation(std::string_view s) noexcept
+{
+    s = skip_spaces(s);
+    std::size_t letters = 0;
+    while (letters < s.size() && ascii::is_letter(s[letters]))
+        ++letters;
+    if (letters < 2 || letters > 5)
+        return std::nullopt;
+    return s.substr(letters);
+}
+
+// One text's walk over the locale's patterns, trying every way each part may
+// be taken: a date's, then perhaps a time's after it.
 class walk {
 public:
-    walk(const locale_words &words, const pattern &p, readings &found)
+    walk(const locale_words &words, readings &found)
         : words(words)
-        , p(p)
         , found(found)
     {
     }
 
-    void from(std::size_t at, std::string_view rest, partial got) const;
+    // The date pattern p, or a time pattern after a date's, joined to it by `join`.
+    void from(const pattern &p, std::size_t at, std::string_view rest, partial got,
+              const time_join *join = nullptr) const;
 
 private:
-    // A whole reading: what follows it must be a time or nothing.
-    void finish(std::string_view rest, const partial &got) const
+    void after_date(std::string_view rest, const partial &got) const;
+    void after_time(std::string_view rest, const partial &got, const time_join &join) const;
+    template <typename Then>
+    void zones(std::string_view rest, bool abbreviated, Then &&then) const;
+
+    // A whole reading: a date that exists in its calendar, and a time of day that can be.
+    void finish(const partial &got) const
     {
-        if (!is_time_or_nothing(rest))
+        if (got.time && !is_valid_time(*got.time))
             return;
         if (const auto c = calendar_of(got, words.own))
             if (const auto date = check_date(*c, got.date))
@@ -134,26 +156,86 @@ private:
     }
 
     const locale_words &words;
-    const pattern &p;
     readings &found;
 };
 
-void walk::from(std::size_t at, std::string_view rest, partial got) const
+// What may follow a date: nothing, an era where its format left it no place
+// ("16 آذر 1405 ه.ش."), a time in English or ISO, or one the locale's way.
+void walk::after_date(std::string_view rest, const partial &got) const
+{
+    if (is_time_or_nothing(rest))
+        finish(got);
+    if (tokens::at_end(rest))
+        return;
+    if (!got.era)
+        for (const auto &[name, era] : words.eras.starting(rest))
+            if (const auto after = take_loose(rest, name)) {
+                partial named = got;
+                named.era = static_cast<calendar>(era);
+                after_date(*after, named);
+            }
+    // A zone may stand before the time too ("协调世界时 09:03:41").
+    const auto time = [&](const time_join &join, std::string_view after) {
+        for (const auto &t : words.time_patterns)
+            from(t, 0, after, got, &join);
+    };
+    for (const auto &join : words.joins)
+        if (const auto after = take_loose(rest, join.before)) {
+            time(join, *after);
+            zones(*after, false, [&](std::string_view zoned) { time(join, zoned); });
+        }
+}
+
+// A zone may follow any time, and then the join's closing words, which may be cut or left out.
+void walk::after_time(std::string_view rest, const partial &got, const time_join &join) const
+{
+    const auto end = [&](std::string_view after) {
+        if (tokens::at_end(take_any_start(after, join.after)))
+            finish(got);
+    };
+    end(rest);
+    zones(rest, false, end);
+}
+
+constexpr std::pair<std::string_view, std::string_view> brackets[] = {{"", ""}, {"(", ")"}, {"[", "]"}};
+
+// Each zone the text may begin with: one every locale writes, or the
+// locale's own name for UTC, in brackets or not; and an abbreviation where
+// a format has a place for it.
+template <typename Then>
+void walk::zones(std::string_view rest, bool abbreviated, Then &&then) const
+{
+    // After a comma too, as Czech writes it ("9:03:41, koordinovaný světový čas").
+    if (const auto comma = take_loose(rest, ","))
+        rest = *comma;
+    if (auto after = rest; take_zone(after))
+        then(after);
+    if (abbreviated)
+        if (const auto after = take_abbreviation(rest))
+            then(*after);
+    for (const auto &[open, close] : brackets)
+        if (const auto inside = take_loose(rest, open))
+            for (const auto &utc : words.utc_names.starting(*inside))
+                if (const auto name = take_loose(*inside, utc.text))
+                    if (const auto after = take_loose(*name, close))
+                        then(*after);
+}
+
+void walk::from(const pattern &p, std::size_t at, std::string_view rest, partial got, const time_join *join) const
 {
     if (found.clash)
         return;
     if (at == p.size()) {
-        finish(rest, got);
-        // An era may also follow a date whose format leaves it no place ("16 آذر 1405 ه.ش.").
-        if (!got.era)
-            for (const auto &[name, era] : words.eras.starting(rest))
-                if (const auto after = take_loose(rest, name)) {
-                    got.era = static_cast<calendar>(era);
-                    finish(*after, got);
-                }
+        if (join)
+            after_time(rest, got, *join);
+        else if (got.time) { // the C library's date-times hold their time
+            if (tokens::at_end(rest))
+                finish(got);
+        } else
+            after_date(rest, got);
         return;
     }
-    const auto next = [&](std::string_view after) { from(at + 1, after, got); };
+    const auto next = [&](std::string_view after) { from(p, at + 1, after, got, join); };
     // Each name the text may begin with, then, as an abbreviation may have, a full stop or none.
     const auto names = [&](const name_list &all, auto &&take) {
         for (const auto &[name, value] : all.starting(rest))
@@ -170,6 +252,7 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
             got.named = whose;
         };
     };
+    const auto time = [&]() -> time_of_day & { return got.time ? *got.time : got.time.emplace(); };
     const element &e = p[at];
     switch (e.what) {
     case part::text:
@@ -206,6 +289,23 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
         break;
     case part::weekday: names(words.weekdays, [&](int value) { got.date.weekday = value; }); break;
     case part::era: names(words.eras, [&](int value) { got.era = static_cast<calendar>(value); }); break;
+    case part::hour:
+    case part::twelve_hour:
+        if (const auto n = take_digits(rest, 1, 2)) {
+            time().hour = n->value;
+            time().twelve_hour = time().twelve_hour || e.what == part::twelve_hour;
+            next(n->rest);
+        }
+        break;
+    case part::minute:
+    case part::second:
+        if (const auto n = take_digits(rest, e.two_digits ? 2 : 1, 2)) {
+            (e.what == part::minute ? time().minute : time().second) = n->value;
+            next(n->rest);
+        }
+        break;
+    case part::day_period: names(words.day_periods, [&](int) { time().twelve_hour = true; }); break;
+    case part::zone: zones(rest, true, next); break;
     }
 }
 
@@ -213,8 +313,9 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
 
 void match_formats(const locale_words &words, std::string_view text, readings &found)
 {
+    const walk each(words, found);
     for (const auto &p : words.patterns)
-        walk(words, p, found).from(0, text, {});
+        each.from(p, 0, text, {});
 }
 
 } // namespace calc

@@ -14,6 +14,13 @@
 
 namespace calc {
 
+// The words a locale writes between a date and its time ("um", "klo"), and
+// after the time (Hindi's "बजे"), folded and without spaces.
+struct time_join {
+    std::string before, after;
+    friend bool operator==(const time_join &, const time_join &) = default;
+};
+
 // A locale's formats and names as the matcher compares them with a text.
 struct locale_words {
     std::vector<pattern> patterns;
@@ -23,6 +30,10 @@ struct locale_words {
     name_list eras;       // by the calendar each names
     std::vector<std::string> first_years; // folded
     calendar own;
+    std::vector<pattern> time_patterns;
+    std::vector<time_join> joins; // the empty one among them
+    name_list day_periods;
+    name_list utc_names;
 };
 
 // What the readings of one text found: a date, or two that clash.

@@ -26,8 +26,12 @@ struct by_letter {
 name_list::name_list(std::vector<name> written)
 {
     for (auto &[text, value] : written)
-        if (auto folded = squeezed(text); !folded.empty())
+        if (auto folded = squeezed(text); !folded.empty()) {
+            // A short name may be written without its full stop ("июн" for "июн.").
+            if (folded.size() > 1 && folded.back() == '.')
+                names.push_back({folded.substr(0, folded.size() - 1), value});
             names.push_back({std::move(folded), value});
+        }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
 }

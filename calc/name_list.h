@@ -19,7 +19,8 @@ public:
     };
 
     name_list() = default;
-    // The names as the platform gives them; folded and without spaces here, and kept in order.
+    // The names as the platform gives them; folded and without spaces here,
+    // each that ends in a full stop also without it, and kept in order.
     explicit name_list(std::vector<name> written);
 
     // Those that `other` does not hold.

@@ -1,6 +1,7 @@
 #pragma once
 
-// A time of day after a date, which the date's reading then leaves out.
+// A time of day after a date, and a time zone after the time, which the
+// date's reading then leaves out: a zone written does not move the date.
 
 #include "calc/tokens.h"
 
@@ -8,24 +9,66 @@
 #include <string_view>
 
 namespace calc {
-namespace detail {
 
 struct time_of_day {
-    int hour, minute, second;
-    bool twelve_hour;
+    int hour = 0, minute = 0, second = 0;
+    bool twelve_hour = false; // written with a day period, or as the hour of 1 to 12
 };
 
 constexpr bool is_valid_time(const time_of_day &t) noexcept
 {
-    const bool hour_fits = t.twelve_hour ? t.hour >= 1 && t.hour <= 12 : t.hour <= 23;
-    return hour_fits && t.minute <= 59 && t.second <= 59;
+    const bool hour_fits = t.twelve_hour ? t.hour >= 1 && t.hour <= 12 : t.hour >= 0 && t.hour <= 23;
+    return hour_fits && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
+}
+
+namespace detail {
+
+using namespace tokens;
+
+// "+0000", "-05:00", "+05:30", "+1": hours of at most 14, minutes of at most 59.
+constexpr bool take_offset(std::string_view &s) noexcept
+{
+    auto rest = s;
+    if (!take_mark(rest, '+') && !take_mark(rest, '-'))
+        return false;
+    const auto first = take_number(rest, 1, 4);
+    if (!first)
+        return false;
+    int hours = first->value, minutes = 0;
+    if (first->digits > 2) {
+        hours = first->value / 100;
+        minutes = first->value % 100;
+    } else if (take_mark(rest, ':')) {
+        const auto n = take_number(rest, 2, 2);
+        if (!n)
+            return false;
+        minutes = n->value;
+    }
+    if (hours > 14 || minutes > 59)
+        return false;
+    s = rest;
+    return true;
+}
+
+// The names of UTC that every locale reads, and those the mail of North
+// America still carries.
+inline constexpr std::string_view zone_names[] = {"utc", "gmt", "ut", "z",   "est", "edt",
+                                                  "cst", "cdt", "mst", "mdt", "pst", "pdt"};
+
+constexpr bool take_zone_name(std::string_view &s) noexcept
+{
+    for (const auto name : zone_names)
+        if (take_word(s, name)) {
+            take_offset(s); // "UTC+1", "GMT+01:00"
+            return true;
+        }
+    return take_offset(s);
 }
 
 // "14:30", "14:30:05", "14:30:05.250", "2:30 pm", or ISO's "T14:30:00".
 // Fractions go down to nanoseconds.
 constexpr std::optional<time_of_day> take_time(std::string_view &s) noexcept
 {
-    using namespace tokens;
     take_word(s, "t");
     const auto hour = take_number(s, 1, 2);
     if (!hour || !take_mark(s, ':'))
@@ -46,17 +89,37 @@ constexpr std::optional<time_of_day> take_time(std::string_view &s) noexcept
 
 } // namespace detail
 
+// A zone as every locale writes it: a name of UTC or of mail's, or an offset,
+// and in brackets too ("(UTC)", "[GMT]"). Moves `s` past it, or leaves it alone.
+constexpr bool take_zone(std::string_view &s) noexcept
+{
+    auto rest = s;
+    const bool round = tokens::take_mark(rest, '('), square = !round && tokens::take_mark(rest, '[');
+    if (!detail::take_zone_name(rest) || (round && !tokens::take_mark(rest, ')'))
+        || (square && !tokens::take_mark(rest, ']')))
+        return false;
+    s = rest;
+    return true;
+}
+
 // Whether what follows a date is nothing but white space, or a possible time
-// of day and nothing after it; the time is then left out.
+// of day in English or ISO, then a zone or two ("+0000 (UTC)"), and nothing after.
 constexpr bool is_time_or_nothing(std::string_view rest) noexcept
 {
     if (tokens::at_end(rest))
         return true;
     const auto time = detail::take_time(rest);
-    return time && detail::is_valid_time(*time) && tokens::at_end(rest);
+    if (!time || !is_valid_time(*time))
+        return false;
+    if (take_zone(rest))
+        take_zone(rest);
+    return tokens::at_end(rest);
 }
 
 static_assert(is_time_or_nothing(" t14:30:05.250") && is_time_or_nothing("12:00 AM") && is_time_or_nothing(" "));
 static_assert(!is_time_or_nothing("24:00") && !is_time_or_nothing("0:30 am") && !is_time_or_nothing("14:30 x"));
+static_assert(is_time_or_nothing("t09:03:41z") && is_time_or_nothing("t04:03:41-05:00")
+              && is_time_or_nothing("09:03:41 +0000 (utc)") && is_time_or_nothing("9:03 utc+1"));
+static_assert(!is_time_or_nothing("09:03 +2400") && !is_time_or_nothing("09:03 (utc") && !is_time_or_nothing("09:03 cet"));
 
 } // namespace calc

@@ -7,6 +7,8 @@
 
 namespace sample_locales {
 
+using calc::calendar;
+
 // Words between the parts; "mar" both Tuesday and March.
 inline const calc::locale_vocabulary spanish{
     {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
@@ -16,25 +18,35 @@ inline const calc::locale_vocabulary spanish{
     {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
       {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}}};
 
-// Words after the year; a month's own form inside a date and alone.
+// Words after the year; a month's own form inside a date and alone; a time
+// joined by a word, and the C library's date-time, with the time inside.
 inline const calc::locale_vocabulary russian{
-    {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'."},
+    {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'.", "ddd dd MMM yyyy HH:mm:ss z"},
     {{{"января", "январь", "янв."}, {"февраля", "февраль", "февр."}, {"марта", "март", "мар."},
       {"апреля", "апрель", "апр."}, {"мая", "ма\u0438\u0306"}, {"июня", "июнь", "июн."},
       {"июля", "июль", "июл."}, {"августа", "август", "авг."}, {"сентября", "сентябрь", "сент."},
       {"октября", "октябрь", "окт."}, {"ноября", "ноябрь", "нояб."}, {"декабря", "декабрь", "дек."}}},
     {{{"воскресенье", "вс"}, {"понедельник", "пн"}, {"вторник", "вт"}, {"среда", "ср"},
-      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}}};
+      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}},
+    calendar::gregorian, {}, {}, {},
+    {"HH:mm:ss z", "HH:mm"},
+    {{"' в '", ""}},
+    {},
+    {"всемирное координированное время"}};
 
-// Units after each number and the weekday last, with no spaces.
+// Units after each number and the weekday last, with no spaces; times in
+// units too, and the day's period before the time.
 inline const calc::locale_vocabulary japanese{
     {"yyyy/MM/dd", "yyyy年M月d日dddd"},
     {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
     {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
-      {"金曜日", "金"}, {"土曜日", "土"}}}};
+      {"金曜日", "金"}, {"土曜日", "土"}}},
+    calendar::gregorian, {}, {}, {},
+    {"H時mm分ss秒", "tth:mm"},
+    {},
+    {"午前", "午後"}};
 
 // Calendars of their own, and eras; only the names the tests use.
-using calc::calendar;
 
 // Buddhist years, in the Gregorian months' names.
 inline const calc::locale_vocabulary thai{
