@@ -1,5 +1,6 @@
 #include "ui/main_window/locale_calendars_qt.h"
 
+#include "ui/main_window/icu_pictures_qt.h"
 #include "ui/main_window/locale_vocabulary_qt.h"
 
 #include <QLocale>
@@ -40,57 +41,6 @@ std::vector<calendar> calendarsNamed(std::string_view keyword)
     if (keyword == "islamic-umalqura")
         return {calendar::umalqura};
     return {};
-}
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString::fromUtf16(text.getBuffer(), text.length());
-}
-
-// ICU's pattern letters as the recognizer's pictures write them: G the era, y
-// the year, M and L the month, d the day, E and c the weekday.
-std::string pictureOf(const QString &pattern)
-{
-    using index = decltype(pattern.size());
-    QString picture;
-    for (index i = 0; i < pattern.size();) {
-        const QChar c = pattern[i];
-        index run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c)
-            ++run;
-        if (c == QLatin1Char('\'')) { // quoted as in the pictures: copied, up to the closing quote
-            const index end = pattern.indexOf(QLatin1Char('\''), i + 1);
-            run = (end < 0 ? pattern.size() : end + 1) - i;
-            picture += pattern.mid(i, run);
-        } else if (c == QLatin1Char('G')) {
-            picture += QLatin1String("gg");
-        } else if (c == QLatin1Char('y')) {
-            picture += run == 2 ? QLatin1String("yy") : QLatin1String("yyyy");
-        } else if (c == QLatin1Char('M') || c == QLatin1Char('L')) {
-            picture += QString(std::min<index>(run, 4), QLatin1Char('M'));
-        } else if (c == QLatin1Char('d')) {
-            picture += QString(std::min<index>(run, 2), QLatin1Char('d'));
-        } else if (c == QLatin1Char('E') || c == QLatin1Char('c')) {
-            picture += QLatin1String("dddd");
-        } else if (c.isLetter() && c.unicode() < 128) { // no other field belongs in a date
-            picture += QLatin1Char('\'') + pattern.mid(i, run) + QLatin1Char('\'');
-        } else {
-            picture += pattern.mid(i, run);
-        }
-        i += run;
-    }
-    return picture.normalized(QString::NormalizationForm_D).toStdString();
-}
-
-// What ICU writes of calc's day number `day`, read as a day in UTC; `field`,
-// where given, learns where one of its fields stands.
-QString icuText(icu::DateFormat &format, int day, icu::FieldPosition *field = nullptr)
-{
-    format.adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
-    icu::UnicodeString text;
-    icu::FieldPosition none;
-    format.format(static_cast<UDate>(day) * U_MILLIS_PER_DAY, text, field ? *field : none);
-    return fromIcu(text);
 }
 
 void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu::Locale in,
@@ -139,7 +89,7 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
     if (calc::is_japanese_era(calendars.front())) {
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(icu::DateFormat::kLong, in));
         icu::FieldPosition year(UDAT_YEAR_FIELD);
-        const QString text = icuText(*format, calc::first_day(calendar::reiwa), &year);
+        const QString text = icuText(*format, calc::first_day(calendar::reiwa), 0, &year);
         const QString first = text.mid(year.getBeginIndex(), year.getEndIndex() - year.getBeginIndex());
         if (!first.isEmpty() && !first.front().isDigit())
             vocabulary.first_years.push_back(lowerCasedForDates(first, locale));

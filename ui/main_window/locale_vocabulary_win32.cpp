@@ -1,5 +1,6 @@
 #include "ui/main_window/locale_vocabulary_win32.h"
 
+#include "ui/main_window/typed_forms.h"
 #include "ui/unicode_win32.h"
 
 #include <windows.h>
@@ -105,10 +106,11 @@ void addEras(calc::locale_vocabulary &dates, CALID id, const std::vector<calenda
     }
 }
 
+// The compatibility decomposition makes full-width forms plain ("２００４／３／１５").
 std::wstring decomposed(std::wstring_view text)
 {
     return textOfCall<std::wstring>([text](wchar_t *out, int size) {
-        return NormalizeString(NormalizationD, text.data(), static_cast<int>(text.size()), out, size);
+        return NormalizeString(NormalizationKD, text.data(), static_cast<int>(text.size()), out, size);
     });
 }
 
@@ -136,7 +138,12 @@ calc::locale_vocabulary localeVocabulary()
 
     // The short format of the user's calendar first: it decides how digits alone are read.
     for (const LCTYPE format : {LCTYPE{LOCALE_SSHORTDATE}, LCTYPE{LOCALE_SLONGDATE}})
-        dates.formats.push_back(utf8(decomposed(localeInfo(format))));
+        dates.formats.push_back(utf8(localeInfo(format)));
+    // Windows writes a time after a date with a space between them.
+    for (const LCTYPE format : {LCTYPE{LOCALE_STIMEFORMAT}, LCTYPE{LOCALE_SSHORTTIME}})
+        dates.time_formats.push_back(utf8(localeInfo(format)));
+    for (const LCTYPE period : {LCTYPE{LOCALE_S1159}, LCTYPE{LOCALE_S2359}})
+        dates.day_periods.push_back(lowerCasedForDates(localeInfo(period)));
     for (std::size_t i = 0; i < dates.months.size(); ++i) {
         const auto n = static_cast<LCTYPE>(i);
         const int month = static_cast<int>(i) + 1;
@@ -163,9 +170,11 @@ calc::locale_vocabulary localeVocabulary()
         if (calendars.empty())
             continue;
         for (const CALTYPE format : {CALTYPE{CAL_SSHORTDATE}, CALTYPE{CAL_SLONGDATE}})
-            dates.formats.push_back(utf8(decomposed(calendarInfo(id, format))));
+            dates.formats.push_back(utf8(calendarInfo(id, format)));
         addEras(dates, id, calendars);
     }
+    addTypedForms(dates, utf8(localeInfo(LOCALE_SISO639LANGNAME)));
+    calc::lower_picture_words(dates, [](std::string_view words) { return lowerCasedForDates(utf16(words)); });
     return dates;
 }
 
