@@ -202,6 +202,30 @@ private slots:
         row("hr_HR", "15. listopada 2004.", QDate(2004, 10, 15));
         row("vi_VN", "15 tháng 10, 2004", QDate(2004, 10, 15));
         row("vi_VN", "15 tháng 1, 2004", QDate(2004, 1, 15));
+        // Dates with their times as ICU writes them, joined by the locale's words.
+        const QDate apr9(1958, 4, 9), jan1(1951, 1, 1);
+        row("en_US", QString::fromUtf8("Apr 9, 1958, 9:03 AM"), apr9);
+        row("de_DE", "Mittwoch, 9. April 1958 um 09:03:41 Koordinierte Weltzeit", apr9);
+        row("el_GR", "9 Απριλίου 1958 στις 9:03 π.μ.", apr9);
+        row("ko_KR", "1958년 4월 9일 수요일 오전 9:03", apr9);
+        row("ar_EG", "الأربعاء، ٩ أبريل ١٩٥٨ في ٩:٠٣ ص", apr9);
+        row("fi_FI", "keskiviikko 9. huhtikuuta 1958 klo 9.03", apr9);
+        row("fa_IR", "۱۳۳۷ فروردین ۲۰, چهارشنبه ساعت ۹:۰۳:۴۱ (زمان هماهنگ جهانی)", apr9);
+        row("fi_FI", "15.1.2004 24.00.01", none);
+        // As the C library writes them: the date command's output, and its dates alone.
+        row("de_DE", "Mo 1. Jan 09:00:05 UTC 1951", jan1);
+        row("en_US", "Mon Jan  1 09:00:05 AM UTC 1951", jan1);
+        row("ja_JP", "昭和26年01月01日 09時00分05秒", jan1);
+        row("lv_LV", "1951.01.01.", jan1);
+        row("ar_EG", "01 ينا, 1951", jan1);
+        // Mail and ISO, under any locale; the zone does not move the date.
+        row("fr_FR", "Wed, 09 Apr 1958 09:03:41 GMT", apr9);
+        row("ru_RU", "1958-04-09T23:30:00-05:00", apr9);
+        // Full-width forms, and short names without their full stop.
+        row("ja_JP", "２００４・３・１５", QDate(2004, 3, 15));
+        row("ja_JP", "２００４／３／１５", QDate(2004, 3, 15));
+        row("hu_HU", "1927. nov 26.", QDate(1927, 11, 26));
+        row("lv_LV", "1933. gada 12. apr", QDate(1933, 4, 12));
     }
 
     void readsWhatPeopleType()
