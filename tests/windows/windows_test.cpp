@@ -453,6 +453,22 @@ CALID userCalendar()
     return calendar;
 }
 
+// A date and a time as Windows writes them in the user's locale, a space between them.
+std::wstring writtenByWindows(WORD year, WORD month, WORD day, DWORD dateStyle, DWORD timeStyle)
+{
+    SYSTEMTIME t{};
+    t.wYear = year;
+    t.wMonth = month;
+    t.wDay = day;
+    t.wHour = 14;
+    t.wMinute = 30;
+    t.wSecond = 5;
+    wchar_t date[128]{}, time[128]{};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, dateStyle, &t, nullptr, date, 128, nullptr);
+    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, timeStyle, &t, nullptr, time, 128);
+    return std::wstring(date) + L" " + time;
+}
+
 void checkEnter(const form &f)
 {
     const std::vector<std::wstring> jan_to_mar = {L"65", L"9", L"2", L"0"};
@@ -480,6 +496,10 @@ void checkEnter(const form &f)
          enter_key::enter, {L"365", L"52", L"12", L"0"}},
         {"a date amid 20,000 spaces", amid_spaces.c_str(), L"20 March 2004", entry::set_text, 1, enter_key::enter,
          jan_to_mar},
+        {"mail and ISO stamps", L"Thu, 15 Jan 2004 14:30:05 +0000", L"2004-03-20T23:30:00-05:00", entry::set_text,
+         2, enter_key::enter, jan_to_mar},
+        {"full-width forms", L"\uff12\uff10\uff10\uff14\uff0d\uff10\uff11\uff0d\uff11\uff15", L"2004-03-20",
+         entry::set_text, 1, enter_key::enter, jan_to_mar},
         // As much as a person can type or paste; Enter must still move on at once.
         {"30,000 characters", L"15 January 2004", long_text.c_str(), entry::set_text, 2, enter_key::enter, {}},
     };
@@ -489,7 +509,12 @@ void checkEnter(const form &f)
     const bool german = userLocaleIs(L"de-DE"), english = userLocaleIs(L"en-US");
     const auto in_german = german ? jan_to_mar : std::vector<std::wstring>{};
     const CALID calendar = userCalendar();
+    // Wine writes dates in the Gregorian calendar whatever the user's is.
+    const std::wstring jan15 = writtenByWindows(2004, 1, 15, DATE_SHORTDATE, 0),
+                       mar20 = writtenByWindows(2004, 3, 20, DATE_LONGDATE, TIME_NOSECONDS);
     const std::pair<bool, enter_case> in_locale[] = {
+        {calendar == CAL_GREGORIAN, {"dates and times as Windows writes them", jan15.c_str(), mar20.c_str(),
+                                     entry::set_text, 1, enter_key::enter, jan_to_mar}},
         {german || english, {"German long form", L"Donnerstag, 15. Januar 2004", L"20. M\u00e4rz 2004",
                              entry::set_text, 1, enter_key::enter, in_german}},
         {german || english, {"German digits", L"15.01.2004", L"20.03.2004", entry::set_text, 2, enter_key::enter,
