@@ -1,6 +1,6 @@
 // How long reading one typed date takes, in the locale's own words: the long
-// and short texts Qt writes for a spread of locales and dates, and those ICU
-// writes in the calendars Qt lacks and in eras.
+// and short texts Qt writes for a spread of locales and dates, those ICU
+// writes in the calendars Qt lacks and in eras, and its dates with times.
 
 #include "calc/folding.h"
 #include "ui/main_window/locale_vocabulary_qt.h"
@@ -32,16 +32,20 @@ std::vector<writer> qtForms(const QLocale &locale)
     return forms;
 }
 
-// In the calendar the ICU locale names, as "ja_JP@calendar=japanese" does.
-std::vector<writer> icuForms(const char *name)
+// In the calendar the ICU locale names, as "ja_JP@calendar=japanese" does;
+// with the time of day, of a date and a time style each, where asked for.
+std::vector<writer> icuForms(const char *name, bool withTime = false)
 {
+    using style = icu::DateFormat::EStyle;
     std::vector<writer> forms;
-    for (const auto style : {icu::DateFormat::kLong, icu::DateFormat::kShort}) {
-        std::shared_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(style, icu::Locale(name)));
+    for (const auto [date, time] : {std::pair<style, style>{icu::DateFormat::kLong, icu::DateFormat::kMedium},
+                                    std::pair<style, style>{icu::DateFormat::kShort, icu::DateFormat::kShort}}) {
+        std::shared_ptr<icu::DateFormat> format(withTime ? icu::DateFormat::createDateTimeInstance(date, time, icu::Locale(name))
+                                                         : icu::DateFormat::createDateInstance(date, icu::Locale(name)));
         format->adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
         forms.emplace_back([format](QDate d) {
             icu::UnicodeString text;
-            format->format(static_cast<UDate>(QDate(1970, 1, 1).daysTo(d)) * U_MILLIS_PER_DAY, text);
+            format->format(static_cast<UDate>(QDate(1970, 1, 1).daysTo(d)) * U_MILLIS_PER_DAY + 34'567'000, text);
             return QString::fromUtf16(text.getBuffer(), text.length());
         });
     }
@@ -86,6 +90,15 @@ void RecognizeCalendarText(benchmark::State &state)
     recognize(state, locales);
 }
 BENCHMARK(RecognizeCalendarText);
+
+void RecognizeDateTimeText(benchmark::State &state)
+{
+    std::vector<std::pair<QString, std::vector<writer>>> locales;
+    for (const char *name : {"de_DE", "en_US", "ru_RU", "ja_JP", "ko_KR", "fi_FI", "ar_EG", "fr_FR"})
+        locales.emplace_back(QString::fromLatin1(name), icuForms(name, true));
+    recognize(state, locales);
+}
+BENCHMARK(RecognizeDateTimeText);
 
 } // namespace
 
