@@ -91,7 +91,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
         .order = vocabulary.formats.empty() ? date_order::month_day_year
                                             : order_of(pattern_of(vocabulary.formats.front())),
         .words = {
-            .patterns = patterns_of(vocabulary.formats),
+            .patterns = tree_of(patterns_of(vocabulary.formats)),
             .months = months,
             // A name the Gregorian months have too cannot tell the calendars apart.
             .own_months = numbered(vocabulary.own_months, 1).without(months),
@@ -99,7 +99,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .eras = eras_of(vocabulary),
             .first_years = first_years_of(vocabulary),
             .own = vocabulary.own_calendar,
-            .time_patterns = time_patterns_of(vocabulary.time_formats),
+            .time_patterns = tree_of(time_patterns_of(vocabulary.time_formats)),
             .joins = joins_of(vocabulary),
             .day_periods = listed(vocabulary.day_periods),
             .utc_names = listed(vocabulary.utc_names),

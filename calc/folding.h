@@ -103,9 +103,17 @@ constexpr std::optional<std::string> fold(std::string_view text)
     std::string out(text.size(), '\0'); // folding never lengthens a text
     std::size_t size = 0, units = 0;
     while (!text.empty()) {
+        // Most of most texts is ASCII, which only its spaces change.
+        if (const char byte = text.front(); static_cast<unsigned char>(byte) < 0x80) {
+            out[size++] = is_space(static_cast<char32_t>(byte)) ? ' ' : byte;
+            if (++units > longest_date_utf16_units)
+                return std::nullopt;
+            text.remove_prefix(1);
+            continue;
+        }
         const auto c = decode(text);
         const std::size_t kept = size;
-        const int digit = c.value < 0x80 ? -1 : digit_value(c.value); // ASCII's digits are their own
+        const int digit = digit_value(c.value);
         if (digit >= 0)
             out[size++] = static_cast<char>('0' + digit);
         else if (is_space(c.value))

@@ -4,6 +4,7 @@
 #include "calc/date_rules.h"
 #include "calc/time_of_day.h"
 
+#include <algorithm>
 #include <utility>
 
 // Each part of a format is tried in every way it can be taken: a name that
@@ -125,6 +126,26 @@ constexpr std::optional<std::string_view> take_abbreviation(std::string_view s) 
     return s.substr(letters);
 }
 
+// Whether a text may begin with what a step of a pattern takes: a number, or
+// its words, unless they may be left out. Most steps are so told apart from a
+// text at once.
+bool may_begin(const pattern_tree &step, std::string_view text, const locale_words &words)
+{
+    text = skip_spaces(text);
+    const bool digit = !text.empty() && is_digit(text.front());
+    switch (step.part.what) {
+    case part::day:
+    case part::month:
+    case part::hour:
+    case part::twelve_hour:
+    case part::minute:
+    case part::second: return digit;
+    case part::year: return digit || !words.first_years.empty();
+    case part::text: return step.ends || (!text.empty() && text.front() == step.part.text.front());
+    default: return true;
+    }
+}
+
 // One text's walk over the locale's patterns, trying every way each part may
 // be taken: a date's, then perhaps a time's after it.
 class walk {
@@ -135,11 +156,14 @@ public:
     {
     }
 
-    // The date pattern p, or a time pattern after a date's, joined to it by `join`.
-    void from(const pattern &p, std::size_t at, std::string_view rest, partial got,
+    // Every step after `done` that begins the rest: those of a date's
+    // patterns, or of a time's after a date, joined to it by `join`.
+    void from(const pattern_tree &done, std::string_view rest, const partial &got,
               const time_join *join = nullptr) const;
 
 private:
+    void take(const pattern_tree &step, std::string_view rest, partial got, const time_join *join) const;
+    void ended(std::string_view rest, const partial &got, const time_join *join) const;
     void after_date(std::string_view rest, const partial &got) const;
     void after_time(std::string_view rest, const partial &got, const time_join &join) const;
     template <typename Then>
@@ -175,14 +199,12 @@ void walk::after_date(std::string_view rest, const partial &got) const
                 after_date(*after, named);
             }
     // A zone may stand before the time too ("协调世界时 09:03:41").
-    const auto time = [&](const time_join &join, std::string_view after) {
-        for (const auto &t : words.time_patterns)
-            from(t, 0, after, got, &join);
-    };
+    const auto time = [&](const time_join &join, std::string_view after) { from(words.time_patterns, after, got, &join); };
     for (const auto &join : words.joins)
         if (const auto after = take_loose(rest, join.before)) {
             time(join, *after);
-            zones(*after, false, [&](std::string_view zoned) { time(join, zoned); });
+            if (const auto next = skip_spaces(*after); !next.empty() && !is_digit(next.front()))
+                zones(*after, false, [&](std::string_view zoned) { time(join, zoned); });
         }
 }
 
@@ -221,21 +243,34 @@ void walk::zones(std::string_view rest, bool abbreviated, Then &&then) const
                         then(*after);
 }
 
-void walk::from(const pattern &p, std::size_t at, std::string_view rest, partial got, const time_join *join) const
+// A pattern read to its end.
+void walk::ended(std::string_view rest, const partial &got, const time_join *join) const
 {
-    if (found.clash)
-        return;
-    if (at == p.size()) {
-        if (join)
-            after_time(rest, got, *join);
-        else if (got.time) { // the C library's date-times hold their time
-            if (tokens::at_end(rest))
-                finish(got);
-        } else
-            after_date(rest, got);
-        return;
-    }
-    const auto next = [&](std::string_view after) { from(p, at + 1, after, got, join); };
+    if (join)
+        after_time(rest, got, *join);
+    else if (got.time) { // the C library's date-times hold their time
+        if (tokens::at_end(rest))
+            finish(got);
+    } else
+        after_date(rest, got);
+}
+
+void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
+{
+    for (const auto &step : done.next)
+        if (found.clash)
+            return;
+        else if (may_begin(step, rest, words))
+            take(step, rest, got, join);
+}
+
+void walk::take(const pattern_tree &step, std::string_view rest, partial got, const time_join *join) const
+{
+    const auto next = [&](std::string_view after) {
+        if (step.ends)
+            ended(after, got, join);
+        from(step, after, got, join);
+    };
     // Each name the text may begin with, then, as an abbreviation may have, a full stop or none.
     const auto names = [&](const name_list &all, auto &&take) {
         for (const auto &[name, value] : all.starting(rest))
@@ -253,14 +288,17 @@ void walk::from(const pattern &p, std::size_t at, std::string_view rest, partial
         };
     };
     const auto time = [&]() -> time_of_day & { return got.time ? *got.time : got.time.emplace(); };
-    const element &e = p[at];
+    const element &e = step.part;
     switch (e.what) {
-    case part::text:
-        if (at + 1 == p.size())
-            next(take_any_start(rest, e.text));
-        else if (const auto after = take_loose(rest, e.text))
+    case part::text: {
+        const auto after = take_loose(rest, e.text);
+        if (after)
             next(*after);
+        // The words that end a pattern may be cut short or left out ("2004 г." as "2004").
+        if (const auto cut = take_any_start(rest, e.text); step.ends && (!after || cut.data() != after->data()))
+            ended(cut, got, join);
         break;
+    }
     case part::day:
     case part::month:
         if (const auto n = take_digits(rest, 1, 2)) {
@@ -311,11 +349,23 @@ void walk::from(const pattern &p, std::size_t at, std::string_view rest, partial
 
 } // namespace
 
+pattern_tree tree_of(const std::vector<pattern> &patterns)
+{
+    pattern_tree root;
+    for (const auto &p : patterns) {
+        pattern_tree *at = &root;
+        for (const auto &e : p) {
+            const auto same = std::find_if(at->next.begin(), at->next.end(), [&](const auto &t) { return t.part == e; });
+            at = same != at->next.end() ? &*same : &at->next.emplace_back(pattern_tree{e, false, {}});
+        }
+        at->ends = at != &root;
+    }
+    return root;
+}
+
 void match_formats(const locale_words &words, std::string_view text, readings &found)
 {
-    const walk each(words, found);
-    for (const auto &p : words.patterns)
-        each.from(p, 0, text, {});
+    walk(words, found).from(words.patterns, text, {});
 }
 
 } // namespace calc

@@ -21,16 +21,26 @@ struct time_join {
     friend bool operator==(const time_join &, const time_join &) = default;
 };
 
+// A locale's patterns, merged where they begin alike ("dddd, d. MMMM yyyy",
+// "ddd dd MMM yyyy HH:mm:ss"), so that a text walks each beginning once.
+struct pattern_tree {
+    element part;          // what this step takes; nothing at the root
+    bool ends = false;     // a pattern ends after it
+    std::vector<pattern_tree> next;
+};
+
+pattern_tree tree_of(const std::vector<pattern> &patterns);
+
 // A locale's formats and names as the matcher compares them with a text.
 struct locale_words {
-    std::vector<pattern> patterns;
+    pattern_tree patterns;
     name_list months;     // the Gregorian months', by number
     name_list own_months; // those of the locale's calendar, where it has months of its own
     name_list weekdays;   // Sunday 0
     name_list eras;       // by the calendar each names
     std::vector<std::string> first_years; // folded
     calendar own;
-    std::vector<pattern> time_patterns;
+    pattern_tree time_patterns;
     std::vector<time_join> joins; // the empty one among them
     name_list day_periods;
     name_list utc_names;

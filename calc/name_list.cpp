@@ -6,22 +6,6 @@
 #include <utility>
 
 namespace calc {
-namespace {
-
-// Compares a name's first letter, of `size` bytes, with one.
-struct by_letter {
-    std::size_t size;
-    bool operator()(const name_list::name &n, std::string_view letter) const
-    {
-        return n.text.compare(0, size, letter) < 0;
-    }
-    bool operator()(std::string_view letter, const name_list::name &n) const
-    {
-        return n.text.compare(0, size, letter) > 0;
-    }
-};
-
-} // namespace
 
 name_list::name_list(std::vector<name> written)
 {
@@ -34,15 +18,22 @@ name_list::name_list(std::vector<name> written)
         }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
+    // Sorted by their bytes, names that begin with one letter stand together, and the letters in order.
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const char32_t letter = decode(names[i].text).value;
+        if (by_letter.empty() || by_letter.back().letter != letter)
+            by_letter.push_back({letter, i, i});
+        by_letter.back().last = i + 1;
+    }
 }
 
 name_list name_list::without(const name_list &other) const
 {
-    name_list kept;
-    std::copy_if(names.begin(), names.end(), std::back_inserter(kept.names), [&](const name &n) {
+    std::vector<name> kept;
+    std::copy_if(names.begin(), names.end(), std::back_inserter(kept), [&](const name &n) {
         return std::none_of(other.names.begin(), other.names.end(), [&](const name &o) { return o.text == n.text; });
     });
-    return kept;
+    return name_list(std::move(kept));
 }
 
 std::span<const name_list::name> name_list::starting(std::string_view s) const
@@ -50,9 +41,12 @@ std::span<const name_list::name> name_list::starting(std::string_view s) const
     s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
     if (s.empty())
         return {};
-    const auto letter = s.substr(0, decode(s).size);
-    const auto [first, last] = std::equal_range(names.begin(), names.end(), letter, by_letter{letter.size()});
-    return {first, last};
+    const char32_t letter = decode(s).value;
+    const auto at = std::lower_bound(by_letter.begin(), by_letter.end(), letter,
+                                     [](const letter_names &l, char32_t c) { return l.letter < c; });
+    if (at == by_letter.end() || at->letter != letter)
+        return {};
+    return std::span(names).subspan(at->first, at->last - at->first);
 }
 
 } // namespace calc

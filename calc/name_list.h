@@ -32,7 +32,15 @@ public:
     std::span<const name> starting(std::string_view s) const;
 
 private:
+    // The names that begin with each first letter, by the letter: looking a
+    // letter up compares numbers, not texts.
+    struct letter_names {
+        char32_t letter;
+        std::size_t first, last;
+    };
+
     std::vector<name> names;
+    std::vector<letter_names> by_letter;
 };
 
 } // namespace calc

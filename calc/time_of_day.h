@@ -57,12 +57,16 @@ inline constexpr std::string_view zone_names[] = {"utc", "gmt", "ut", "z",   "es
 
 constexpr bool take_zone_name(std::string_view &s) noexcept
 {
+    const auto t = scan(s);
+    if (t.what != kind::word)
+        return take_offset(s);
     for (const auto name : zone_names)
-        if (take_word(s, name)) {
+        if (same_letters(t.text, name)) {
+            s = t.after;
             take_offset(s); // "UTC+1", "GMT+01:00"
             return true;
         }
-    return take_offset(s);
+    return false;
 }
 
 // "14:30", "14:30:05", "14:30:05.250", "2:30 pm", or ISO's "T14:30:00".
