@@ -4,9 +4,28 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler qtMessages = nullptr;
+
+// Without a display or a platform plugin, Qt says in a fatal message that it cannot start the
+// program, then aborts, which dumps core: the message is enough, and the status tells of the failure.
+void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    qtMessages(type, context, message);
+    if (type == QtFatalMsg)
+        std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    qtMessages = qInstallMessageHandler(endOnFatal);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessages);
     QApplication::setApplicationName(QString::fromLatin1(application::title));
     QApplication::setApplicationVersion(QStringLiteral(ORVANDEL_VERSION));
     // Lets the desktop match the windows to the installed launcher and its icon.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/run_time_win32.h"
+
 #include <windows.h>
 
 // Registers one of the program's window classes, with the program's icon
@@ -11,9 +13,9 @@ inline void registerWindowClass(HINSTANCE instance, const wchar_t *name, WNDPROC
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = checked(LoadIconW(instance, L"IDI_ICON1"), "LoadIcon");
+    windowClass.hCursor = checked(LoadCursorW(nullptr, IDC_ARROW), "LoadCursor");
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    RegisterClassExW(&windowClass);
+    checked(RegisterClassExW(&windowClass), "RegisterClassEx");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/run_time_win32.h"
 #include "ui/twips.h"
 #include "ui/work_area.h"
 
@@ -10,7 +11,7 @@
 inline screen_rect designedFrame(POINT corner, int width, int height, DWORD style, DWORD exStyle, UINT dpi)
 {
     RECT frame{0, 0, pixels(width, static_cast<int>(dpi)), pixels(height, static_cast<int>(dpi))};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    checked(AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi), "AdjustWindowRectExForDpi");
     return {corner.x, corner.y, corner.x + frame.right - frame.left, corner.y + frame.bottom - frame.top};
 }
 
@@ -18,7 +19,7 @@ inline screen_rect workArea(HMONITOR monitor)
 {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
+    checked(GetMonitorInfoW(monitor, &info), "GetMonitorInfo");
     return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
@@ -27,6 +28,7 @@ inline void placeFitted(HWND window, screen_rect frame)
 {
     const RECT wanted{frame.left, frame.top, frame.right, frame.bottom};
     const screen_rect placed = fitted(frame, workArea(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST)));
-    SetWindowPos(window, nullptr, placed.left, placed.top, placed.width(), placed.height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    checked(SetWindowPos(window, nullptr, placed.left, placed.top, placed.width(), placed.height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE),
+            "SetWindowPos");
 }

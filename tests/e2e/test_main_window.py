@@ -1,6 +1,8 @@
 """The main window, driven through X and read through AT-SPI.
 Usage (inside tests/e2e/session): /usr/bin/python3 test_main_window.py PROGRAM"""
 
+import os
+import subprocess
 import sys
 import unittest
 
@@ -32,6 +34,15 @@ class MainWindow(unittest.TestCase):
                 self.assertTrue(has_state(box, pyatspi.STATE_FOCUSABLE))
                 self.assertEqual(has_state(box, pyatspi.STATE_READ_ONLY), index >= 2)
                 self.assertEqual(has_state(box, pyatspi.STATE_FOCUSED), index == 0)
+
+    def test_without_a_display_it_says_so_and_fails(self):
+        unset = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")
+        for platform in ({}, {"QT_QPA_PLATFORM": "wayland"}, {"QT_QPA_PLATFORM": "nonsense"}):
+            with self.subTest(**platform):
+                env = {name: value for name, value in os.environ.items() if name not in unset} | platform
+                ended = subprocess.run([PROGRAM], env=env, capture_output=True, text=True, timeout=30)
+                self.assertEqual(ended.returncode, 1, ended.stderr)  # -6 where it aborts
+                self.assertIn("no Qt platform plugin could be initialized", ended.stderr)
 
     def test_enter_without_dates_only_moves_the_focus(self):
         program = self.start()

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <oleacc.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <array>
@@ -16,7 +17,10 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -41,7 +45,7 @@ void check(bool passed, const std::string &what)
 
 std::string narrow(const std::wstring &text)
 {
-    return {text.begin(), text.end()}; // the texts checked here are all ASCII
+    return {text.begin(), text.end()}; // ASCII: other letters are garbled, in the messages only
 }
 
 bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds limit = 5s)
@@ -264,6 +268,21 @@ struct program {
         return code;
     }
 };
+
+// With its last window gone, no orvandel.exe may run on unseen, wherever its file is.
+void checkNoneLeft(const std::string &after)
+{
+    check(waitUntil([] {
+        const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof entry;
+        BOOL more = Process32FirstW(snapshot, &entry);
+        while (more && _wcsicmp(entry.szExeFile, L"orvandel.exe") != 0)
+            more = Process32NextW(snapshot, &entry);
+        CloseHandle(snapshot);
+        return snapshot != INVALID_HANDLE_VALUE && !more;
+    }), "orvandel.exe still runs after " + after);
+}
 
 // The main window's twelve controls: Label1, Text1, ..., Label6, Text6.
 struct form {
@@ -595,36 +614,43 @@ void saveScreenshot(HWND window, const char *path)
     std::fclose(out);
 }
 
+// What a message box shows: its buttons by their answers, not their words, which follow the
+// user's language; its texts; whether it has an icon.
+struct message_box {
+    std::set<int> buttons;
+    std::set<std::wstring> texts;
+    bool icon = false;
+};
+
+message_box shownIn(HWND box)
+{
+    message_box shown;
+    for (HWND child : children(box)) {
+        if (classOf(child) == L"Button")
+            shown.buttons.insert(GetDlgCtrlID(child));
+        else if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            shown.icon = shown.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        else
+            shown.texts.insert(textOf(child));
+    }
+    return shown;
+}
+
 HWND checkQuestion(HWND mainWindow)
 {
     const HWND box = waitForWindow(L"#32770", wide(application::title));
     if (!box)
         return nullptr;
     check(GetWindow(box, GW_OWNER) == mainWindow, "the question does not belong to the main window");
-    // Buttons by their answers, not their words, which follow the user's language.
-    std::set<int> buttons;
-    std::set<std::wstring> texts;
-    HWND yes = nullptr;
-    bool icon = false;
-    for (HWND child : children(box)) {
-        const auto style = GetWindowLongW(child, GWL_STYLE);
-        if (classOf(child) == L"Button") {
-            buttons.insert(GetDlgCtrlID(child));
-            if (GetDlgCtrlID(child) == IDYES)
-                yes = child;
-        } else if ((style & SS_TYPEMASK) == SS_ICON) {
-            icon = icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
-        } else {
-            texts.insert(textOf(child));
-        }
-    }
-    check(texts.count(wide(design::quit_question)) == 1, "the question's text");
-    check(buttons == std::set<int>{IDYES, IDNO}, "the question's buttons are not exactly Yes and No");
+    const message_box shown = shownIn(box);
+    const HWND yes = GetDlgItem(box, IDYES);
+    check(shown.texts.count(wide(design::quit_question)) == 1, "the question's text");
+    check(shown.buttons == std::set<int>{IDYES, IDNO}, "the question's buttons are not exactly Yes and No");
     // Wine's message box answers DM_GETDEFID with IDOK whatever it shows.
     check(yes && (GetWindowLongW(yes, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON
               && waitUntil([&] { return focusIn(box) == yes; }),
           "Yes is not the default");
-    check(!icon, "the question shows an icon");
+    check(!shown.icon, "the question shows an icon");
     return box;
 }
 
@@ -738,6 +764,54 @@ void run(const wchar_t *path, const ending &how, bool everything, const char *sc
     check(orvandel.ended() && orvandel.exitCode() == 0,
           std::string(how.name) + ": exit status " + std::to_string(orvandel.exitCode()));
     std::printf("%s: ended %s\n", how.name, took.c_str());
+    checkNoneLeft(how.name);
+}
+
+// A failed call, caused from outside: a copy of the program in which a resource it loads by name
+// has another name, as in a file damaged on its way.
+struct damage {
+    const char *name;
+    const wchar_t *resource, *operation; // renamed; the call the report names
+    bool afterYes;                       // the credits load it; else the start
+    DWORD error;                         // as Wine tells it
+};
+
+// The report names the call and gives Windows' own words for the error; the program runs until
+// its OK, then ends with a failure's status.
+void checkFailure(const wchar_t *path, const damage &d)
+{
+    // A resource's name is its length, then its letters.
+    const std::wstring entry = wchar_t(std::wcslen(d.resource)) + std::wstring(d.resource);
+    std::string bytes{std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+    const auto at = bytes.find(reinterpret_cast<const char *>(entry.data()), 0, 2 * entry.size());
+    check(at != std::string::npos, std::string(d.name) + ": the program has no such resource");
+    if (at != std::string::npos)
+        bytes[at + 2 * entry.size() - 2] = '_';
+    const auto copy = std::filesystem::temp_directory_path() / "orvandel-damaged" / "orvandel.exe";
+    std::filesystem::create_directories(copy.parent_path());
+    std::ofstream(copy, std::ios::binary) << bytes;
+
+    program orvandel(copy.c_str());
+    if (d.afterYes) {
+        const HWND mainWindow = waitForWindow(nullptr, wide(design::caption));
+        PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+        if (const HWND question = mainWindow ? checkQuestion(mainWindow) : nullptr)
+            answer(question, IDYES);
+    }
+    const HWND report = waitForWindow(L"#32770", wide(application::title));
+    wchar_t reason[512]{};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
+                   nullptr, d.error, 0, reason, 512, nullptr);
+    const message_box shown = shownIn(report);
+    const std::wstring said = shown.texts.empty() ? L"" : *shown.texts.rbegin();
+    check(said == d.operation + std::wstring(L" failed.\n\n") + reason,
+          std::string(d.name) + ": the report says \"" + narrow(said) + "\"");
+    check(shown.buttons == std::set<int>{IDOK} && shown.icon, std::string(d.name) + ": the report is not an error's");
+    check(!orvandel.ended(), std::string(d.name) + ": the program ended before its report was seen");
+    answer(report, IDOK);
+    check(WaitForSingleObject(orvandel.process.hProcess, 10000) == WAIT_OBJECT_0 && orvandel.exitCode() != 0,
+          std::string(d.name) + ": OK did not end the program with a failure's status");
+    checkNoneLeft(d.name);
 }
 
 } // namespace
@@ -769,6 +843,12 @@ int wmain(int argc, wchar_t **argv)
     };
     for (const auto &how : endings)
         run(argv[1], how, &how == &endings[0], screenshot.empty() ? nullptr : screenshot.c_str());
+    const damage damages[] = {
+        {"no icon", L"IDI_ICON1", L"LoadIcon", false, ERROR_RESOURCE_TYPE_NOT_FOUND}, // it tries an animated one too
+        {"no credits picture", L"CREDITS", L"LoadImage", true, ERROR_RESOURCE_NAME_NOT_FOUND},
+    };
+    for (const auto &d : damages)
+        checkFailure(argv[1], d);
 
     if (failures)
         std::printf("%d checks failed at %d DPI\n", failures, dpi);

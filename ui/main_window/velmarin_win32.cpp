@@ -4,6 +4,7 @@
 #include "ui/credits_window/credits_win32.h"
 #include "ui/main_window/locale_vocabulary_win32.h"
 #include "ui/main_window/velmarin_design.h"
+#include "ui/run_time_win32.h"
 #include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
 #include "ui/work_area_win32.h"
@@ -24,33 +25,46 @@ constexpr DWORD exStyle = WS_EX_CONTROLPARENT;
 // Windows' wide characters are UTF-16.
 std::u16string textOf(HWND control)
 {
-    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size()))));
+    const int length = checkedCall("GetWindowTextLength", [=] { return GetWindowTextLengthW(control); });
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(checkedCall("GetWindowText", [&] {
+        return GetWindowTextW(control, reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size()));
+    })));
     return text;
 }
 
 HWND createControl(HWND window, DWORD extra, const wchar_t *kind, const char *text, DWORD controlStyle)
 {
-    return CreateWindowExW(extra, kind, utf16(text).c_str(), WS_CHILD | WS_VISIBLE | controlStyle, 0, 0, 0, 0,
-                           window, nullptr, nullptr, nullptr);
+    return checked(CreateWindowExW(extra, kind, utf16(text).c_str(), WS_CHILD | WS_VISIBLE | controlStyle, 0, 0, 0,
+                                   0, window, nullptr, nullptr, nullptr),
+                   "CreateWindowEx");
 }
 
 void place(HWND control, int top, int height, UINT dpi)
 {
     const auto px = [dpi](int twips) { return pixels(twips, static_cast<int>(dpi)); };
-    SetWindowPos(control, nullptr, px(design::left), px(top), px(design::width), px(height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    checked(SetWindowPos(control, nullptr, px(design::left), px(top), px(design::width), px(height),
+                         SWP_NOZORDER | SWP_NOACTIVATE),
+            "SetWindowPos");
+}
+
+// Windows answers the control that had the focus before, or nothing, as when none had it.
+void focus(HWND control)
+{
+    checkedCall("SetFocus", [=] { return SetFocus(control) || GetFocus() == control; });
 }
 
 } // namespace
 
 void velmarin::open(HINSTANCE instance, int show, const char *applicationTitle)
 {
+    run_time::title = applicationTitle;
     registerWindowClass(instance, className, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     // Sized in WM_CREATE, once the window knows its monitor's DPI.
-    const HWND window = CreateWindowExW(exStyle, className, utf16(design::caption).c_str(), style, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, const_cast<char *>(applicationTitle));
+    const HWND window =
+        checked(CreateWindowExW(exStyle, className, utf16(design::caption).c_str(), style, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, const_cast<char *>(applicationTitle)),
+                "CreateWindowEx");
     ShowWindow(window, show);
 }
 
@@ -65,13 +79,17 @@ LRESULT CALLBACK velmarin::procedure(HWND window, UINT message, WPARAM wParam, L
 {
     if (message == WM_NCCREATE) {
         const auto *title = static_cast<const char *>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new velmarin(window, title)));
+        auto *created = new velmarin(window, title);
+        checkedCall("SetWindowLongPtr",
+                    [=] { return SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created)); });
     }
-    auto *self = reinterpret_cast<velmarin *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    // Nothing before WM_NCCREATE.
+    auto *self = reinterpret_cast<velmarin *>(
+        checkedCall("GetWindowLongPtr", [=] { return GetWindowLongPtrW(window, GWLP_USERDATA); }));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        checked(SetWindowLongPtrW(window, GWLP_USERDATA, 0), "SetWindowLongPtr");
         delete self;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -82,13 +100,15 @@ LRESULT velmarin::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
+        run_time::windowOpened();
         createControls();
-        layOut(GetDpiForWindow(window));
+        layOut(checked(GetDpiForWindow(window), "GetDpiForWindow"));
         return 0;
     case WM_DPICHANGED: {
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        checked(SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE),
+                "SetWindowPos");
         layOut(HIWORD(wParam));
         return 0;
     }
@@ -98,15 +118,16 @@ LRESULT velmarin::handle(UINT message, WPARAM wParam, LPARAM lParam)
             if (const HWND focus = GetFocus(); focus && IsChild(window, focus))
                 focused = focus;
         } else {
-            SetFocus(focused);
+            focus(focused);
         }
         return 0;
     case WM_CLOSE:
         if (Form_Unload())
-            DestroyWindow(window);
+            checked(DestroyWindow(window), "DestroyWindow");
         return 0;
     case WM_DESTROY:
         DeleteObject(font);
+        run_time::windowClosed();
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -123,8 +144,8 @@ void velmarin::createControls()
         Text[n] = createControl(window, WS_EX_CLIENTEDGE, L"EDIT", pair.initial,
                                 WS_TABSTOP | ES_AUTOHSCROLL | (n > 2 ? ES_READONLY : 0));
     }
-    SetWindowSubclass(Text[1], dateBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(Text[2], dateBoxProcedure, 2, reinterpret_cast<DWORD_PTR>(this));
+    checked(SetWindowSubclass(Text[1], dateBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this)), "SetWindowSubclass");
+    checked(SetWindowSubclass(Text[2], dateBoxProcedure, 2, reinterpret_cast<DWORD_PTR>(this)), "SetWindowSubclass");
     describeDateBoxes(1, std::nullopt);
     focused = Text[1];
 }
@@ -134,15 +155,16 @@ void velmarin::createControls()
 void velmarin::layOut(UINT dpi)
 {
     RECT now;
-    GetWindowRect(window, &now);
+    checked(GetWindowRect(window, &now), "GetWindowRect");
     placeFitted(window,
                 designedFrame({now.left, now.top}, design::client_width, design::client_height, style, exStyle, dpi));
 
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    checked(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi),
+            "SystemParametersInfoForDpi");
     const HFONT previous = font;
-    font = CreateFontIndirectW(&metrics.lfMessageFont);
+    font = checked(CreateFontIndirectW(&metrics.lfMessageFont), "CreateFontIndirect");
 
     for (std::size_t n = 1; n <= design::boxes.size(); ++n) {
         const int labelTop = design::boxes[n - 1].label_top;
@@ -184,13 +206,13 @@ LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wPara
 void velmarin::Text1_KeyPress()
 {
     describeDateBoxes(2, difference());
-    SetFocus(Text[2]);
+    focus(Text[2]);
 }
 
 void velmarin::Text2_KeyPress()
 {
     describeDateBoxes(1, difference());
-    SetFocus(Text[1]);
+    focus(Text[1]);
 }
 
 std::optional<calc::difference_texts> velmarin::difference()
@@ -198,10 +220,10 @@ std::optional<calc::difference_texts> velmarin::difference()
     auto texts = dates.results(textOf(Text[1]), textOf(Text[2]));
     if (!texts)
         return texts;
-    SetWindowTextW(Text[3], utf16(texts->days).c_str());
-    SetWindowTextW(Text[4], utf16(texts->weeks).c_str());
-    SetWindowTextW(Text[5], utf16(texts->months).c_str());
-    SetWindowTextW(Text[6], utf16(texts->years).c_str());
+    checked(SetWindowTextW(Text[3], utf16(texts->days).c_str()), "SetWindowText");
+    checked(SetWindowTextW(Text[4], utf16(texts->weeks).c_str()), "SetWindowText");
+    checked(SetWindowTextW(Text[5], utf16(texts->months).c_str()), "SetWindowText");
+    checked(SetWindowTextW(Text[6], utf16(texts->years).c_str()), "SetWindowText");
     return texts;
 }
 
@@ -215,10 +237,12 @@ void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::
 // Every way of closing the window comes through here. Returns whether to close.
 bool velmarin::Form_Unload()
 {
-    if (MessageBoxW(window, utf16(design::quit_question).c_str(), utf16(applicationTitle).c_str(),
-                    MB_YESNO | MB_DEFBUTTON1) != IDYES)
+    const int answer = checked(MessageBoxW(window, utf16(design::quit_question).c_str(),
+                                           utf16(applicationTitle).c_str(), MB_YESNO | MB_DEFBUTTON1),
+                               "MessageBox");
+    if (answer != IDYES)
         return false;
-    credits::open(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)),
+    credits::open(reinterpret_cast<HINSTANCE>(checked(GetWindowLongPtrW(window, GWLP_HINSTANCE), "GetWindowLongPtr")),
                   MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
     return true;
 }
