@@ -11,7 +11,8 @@
 // at the first call on a window or a control that fails, once it has reported it.
 namespace run_time {
 
-// The caption of the report; the main window sets it before any call is made.
+// The application's title: the caption of the report, and of the quit question,
+// which is given none of its own. The main window sets it before any call is made.
 inline const char *title = "";
 
 inline int openWindows = 0;

@@ -63,14 +63,13 @@ void velmarin::open(HINSTANCE instance, int show, const char *applicationTitle)
     // Sized in WM_CREATE, once the window knows its monitor's DPI.
     const HWND window =
         checked(CreateWindowExW(exStyle, className, utf16(design::caption).c_str(), style, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, const_cast<char *>(applicationTitle)),
+                                CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr),
                 "CreateWindowEx");
     ShowWindow(window, show);
 }
 
-velmarin::velmarin(HWND window, const char *applicationTitle)
+velmarin::velmarin(HWND window)
     : window(window)
-    , applicationTitle(applicationTitle)
     , dates(localeDateEntry())
 {
 }
@@ -78,8 +77,7 @@ velmarin::velmarin(HWND window, const char *applicationTitle)
 LRESULT CALLBACK velmarin::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        const auto *title = static_cast<const char *>(reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
-        auto *created = new velmarin(window, title);
+        auto *created = new velmarin(window);
         checkedCall("SetWindowLongPtr",
                     [=] { return SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created)); });
     }
@@ -238,7 +236,7 @@ void velmarin::describeDateBoxes(std::size_t focusTo, const std::optional<calc::
 bool velmarin::Form_Unload()
 {
     const int answer = checked(MessageBoxW(window, utf16(design::quit_question).c_str(),
-                                           utf16(applicationTitle).c_str(), MB_YESNO | MB_DEFBUTTON1),
+                                           utf16(run_time::title).c_str(), MB_YESNO | MB_DEFBUTTON1),
                                "MessageBox");
     if (answer != IDYES)
         return false;

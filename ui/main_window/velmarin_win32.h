@@ -20,7 +20,7 @@ public:
     std::optional<calc::difference_texts> difference();
 
 private:
-    velmarin(HWND window, const char *applicationTitle);
+    explicit velmarin(HWND window);
     void createControls();
     void layOut(UINT dpi);
 
@@ -35,7 +35,6 @@ private:
     void describeDateBoxes(std::size_t focusTo, const std::optional<calc::difference_texts> &calculated);
 
     const HWND window;
-    const char *const applicationTitle;
     const date_entry dates; // built once: the locale's names and formats
     HFONT font = nullptr;
     HWND focused = nullptr; // given back the focus when the window is active again
