@@ -47,7 +47,7 @@ inline text_size desktopTextSize()
 // Opens a top-level window at the size its contents were laid out for, or as
 // much of it as the work area of its screen holds with the frame: its contents
 // are then cut off at the right and the bottom (ui/work_area.h). Other window
-// systems keep it at that size; on Wayland it may only grow.
+// systems keep it at that size, and so offer no maximize; on Wayland it may only grow.
 inline void setDesignedSize(QWidget &window, QSize size)
 {
     size = size.boundedTo(window.screen()->availableGeometry().size().shrunkBy(windowFrame()));
@@ -56,6 +56,7 @@ inline void setDesignedSize(QWidget &window, QSize size)
         window.resize(size);
     } else {
         window.setFixedSize(size);
+        window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     }
 }
 
