@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/twips.h"
 #include "ui/work_area.h"
 
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QRect>
@@ -9,6 +13,8 @@
 #include <QSize>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 // On Wayland the compositor, not the program, places windows and sizes maximized
 // ones; a maximized window that keeps another size breaks the connection, and
@@ -28,10 +34,20 @@ inline QMargins windowFrame()
     return {10, 40, 10, 10};
 }
 
+// The text of the labels and boxes against Qt's own default, Sans Serif at 9 points, which its
+// generic theme gives where no desktop names a font (Fusion under a bare window manager), and
+// which the layout was made for. As line heights, which are what a box must hold.
+inline text_size desktopTextSize()
+{
+    const int label = QFontMetrics(QApplication::font("QLabel")).height();
+    const int box = QFontMetrics(QApplication::font("QLineEdit")).height();
+    return {std::max(label, box), QFontMetrics(QFont(QStringLiteral("Sans Serif"), 9)).height()};
+}
+
 // Opens a top-level window at the size its contents were laid out for, or as
 // much of it as the work area of its screen holds with the frame: its contents
 // are then cut off at the right and the bottom (ui/work_area.h). Other window
-// systems keep it at that size; on Wayland it may only grow.
+// systems keep it at that size, and so offer no maximize; on Wayland it may only grow.
 inline void setDesignedSize(QWidget &window, QSize size)
 {
     size = size.boundedTo(window.screen()->availableGeometry().size().shrunkBy(windowFrame()));
@@ -40,6 +56,7 @@ inline void setDesignedSize(QWidget &window, QSize size)
         window.resize(size);
     } else {
         window.setFixedSize(size);
+        window.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     }
 }
 

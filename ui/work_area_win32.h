@@ -7,10 +7,11 @@
 #include <windows.h>
 
 // The outer edges of a window of that style, its frame's top-left corner at
-// `corner`, whose client area is `width` by `height` twips at `dpi`.
-inline screen_rect designedFrame(POINT corner, int width, int height, DWORD style, DWORD exStyle, UINT dpi)
+// `corner`, whose client area is `width` by `height` twips at `dpi`, grown with the text.
+inline screen_rect designedFrame(POINT corner, int width, int height, DWORD style, DWORD exStyle, UINT dpi,
+                                 text_size text = {})
 {
-    RECT frame{0, 0, pixels(width, static_cast<int>(dpi)), pixels(height, static_cast<int>(dpi))};
+    RECT frame{0, 0, pixels(width, static_cast<int>(dpi), text), pixels(height, static_cast<int>(dpi), text)};
     checked(AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi), "AdjustWindowRectExForDpi");
     return {corner.x, corner.y, corner.x + frame.right - frame.left, corner.y + frame.bottom - frame.top};
 }

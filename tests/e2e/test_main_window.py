@@ -9,7 +9,7 @@ import unittest
 import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop import MAIN_CAPTION, Program, has_state, key, window_geometry
+from desktop import MAIN_CAPTION, Program, has_state, key, run, window_geometry
 
 PROGRAM = None
 
@@ -26,7 +26,11 @@ class MainWindow(unittest.TestCase):
 
     def test_starts_with_six_named_boxes_and_the_focus_in_the_first(self):
         program = self.start()
-        self.assertEqual(window_geometry(program.x_window(MAIN_CAPTION))[2:], (233, 348))
+        window = program.x_window(MAIN_CAPTION)
+        self.assertEqual(window_geometry(window)[2:], (233, 348))
+        # Of fixed size, it asks the window manager, through Motif's hints, to offer no maximize.
+        hints = [int(n, 16) for n in run("xprop", "-id", str(window), "_MOTIF_WM_HINTS").split("=")[1].split(",")]
+        self.assertFalse(hints[1] & 0x10 or hints[2] & 0x40, "the frame offers to maximize")
         self.assertEqual(program.texts(), INITIAL_TEXTS)
         boxes = program.boxes()
         for index, box in enumerate(boxes):

@@ -6,9 +6,16 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
+
+// Qt's own family and, at 9 points, the text the design was laid out for.
+QFont standardFont(int points = 9)
+{
+    return {QStringLiteral("Sans Serif"), points};
+}
 
 const QStringList initialTexts{"enter a date", "ENTER A DATE", "days difference",
                                "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"};
@@ -56,14 +63,30 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale::c()); // whatever the machine's locale
+        QApplication::setFont(standardFont()); // and its desktop's text
         open();
     }
     void cleanup() { window.reset(); }
 
+    void startsAsDesigned_data()
+    {
+        QTest::addColumn<int>("points"); // of the desktop's text, in Qt's default family
+        QTest::newRow("Qt's default text") << 9;
+        QTest::newRow("smaller text keeps the design") << 7;
+        QTest::newRow("14 points grow it") << 14; // which fits the 800x600 screen of Qt 5 off screen
+    }
+
     void startsAsDesigned()
     {
+        QFETCH(int, points);
+        QApplication::setFont(standardFont(points));
+        open();
+        // As designed, but grown by as much as the text is taller than the standard.
+        const double growth =
+            std::max(1.0, 1.0 * QFontMetrics(QApplication::font()).height() / QFontMetrics(standardFont()).height());
+        const auto grown = [growth](QRect r) { return QRect(r.topLeft() * growth, r.size() * growth); };
         QCOMPARE(window->windowTitle(), "DATE DIFFERENCE");
-        QCOMPARE(window->size(), QSize(233, 348));
+        QCOMPARE(window->size(), grown(QRect(0, 0, 233, 348)).size());
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const QStringList headings{"ENTER A DATE", "ENTER A DATE", "DAYS DIFFERENCE",
                                    "WEEKS DIFFERENCE", "MONTHS DIFFERENCE", "YEARS DIFFERENCE"};
@@ -72,11 +95,20 @@ private slots:
             auto *label = window->findChild<QLabel *>(QStringLiteral("Label%1").arg(n));
             QVERIFY(label);
             QCOMPARE(label->text(), headings[n - 1]);
-            QCOMPARE(label->geometry(), QRect(16, labelTops[n - 1], 201, 17));
+            QCOMPARE(label->geometry(), grown(QRect(16, labelTops[n - 1], 201, 17)));
             QCOMPARE(label->buddy(), box(*window, n));
             QCOMPARE(box(*window, n)->text(), initialTexts[n - 1]);
-            QCOMPARE(box(*window, n)->geometry(), QRect(16, labelTops[n - 1] + 16, 201, 25));
+            QCOMPARE(box(*window, n)->geometry(), grown(QRect(16, labelTops[n - 1] + 16, 201, 25)));
             QCOMPARE(box(*window, n)->isReadOnly(), n > 2);
+            // Every text whole: the label's as its font measures it, the box's first and last
+            // characters where a screen reader finds them.
+            const QRect room = label->contentsRect();
+            QVERIFY2(room.contains(label->fontMetrics().boundingRect(room, static_cast<int>(label->alignment()), label->text())),
+                     qPrintable(label->objectName() + " cuts its text"));
+            QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box(*window, n))->textInterface();
+            QVERIFY2(QRect(box(*window, n)->mapToGlobal(QPoint()), box(*window, n)->size())
+                         .contains(text->characterRect(0) | text->characterRect(text->characterCount() - 1)),
+                     qPrintable(box(*window, n)->objectName() + " cuts its text"));
         }
         QCOMPARE(box(*window, 1)->accessibleDescription(), "first date");
         QCOMPARE(box(*window, 2)->accessibleDescription(), "second date");

@@ -1,6 +1,7 @@
 // Drives orvandel.exe from outside, as a person would: finds its windows by
 // title and its controls by class and order, types and clicks with real input.
-// Usage: windows_test ORVANDEL.EXE DPI [SCREENSHOT.BMP]
+// Usage: windows_test ORVANDEL.EXE DPI TEXT [SCREENSHOT.BMP]
+//   TEXT: the desktop's text against the standard at that DPI, as heights: 30/18, or 1/1.
 
 #include "app/application.h"
 #include "ui/credits_window/credits_design.h"
@@ -34,6 +35,7 @@ using clock_type = std::chrono::steady_clock;
 
 int failures = 0;
 int dpi = 96;
+int textHeight = 1, textStandard = 1; // which the main window grows with
 
 void check(bool passed, const std::string &what)
 {
@@ -136,17 +138,28 @@ bool annotationsKept()
 }
 bool describes = false; // annotationsKept(), once COM is up
 
-HWND focusIn(HWND window)
+// Where the focus and the caret are in the window's thread.
+GUITHREADINFO inputOf(HWND window)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
+    return info;
 }
 
-int scaled(int length, int from)
+HWND focusIn(HWND window)
 {
-    return MulDiv(length, dpi, from);
+    return inputOf(window).hwndFocus;
+}
+
+int scaled(int twips)
+{
+    return MulDiv(twips, dpi, 1440);
+}
+
+int grown(int twips)
+{
+    return MulDiv(twips, dpi * textHeight, 1440 * textStandard);
 }
 
 // Real input, through the same queue as a keyboard and a mouse. It is handled
@@ -321,8 +334,8 @@ std::string described(const RECT &r)
          + "," + std::to_string(r.top);
 }
 
-// The window, title bar and all, within the work area of its monitor; its client area as designed,
-// but cut at the right and bottom to what the work area holds with the frame.
+// The window, title bar and all, within the work area of its monitor; its client area `width` by
+// `height` pixels, but cut at the right and bottom to what the work area holds with the frame.
 void checkFits(HWND window, int width, int height, const std::string &name)
 {
     RECT outer, client;
@@ -336,16 +349,16 @@ void checkFits(HWND window, int width, int height, const std::string &name)
           name + " is " + described(outer) + ", not within the work area " + described(area));
     const int room_width = (area.right - area.left) - (outer.right - outer.left - client.right);
     const int room_height = (area.bottom - area.top) - (outer.bottom - outer.top - client.bottom);
-    check(client.right == std::min(scaled(width, 1440), room_width)
-              && client.bottom == std::min(scaled(height, 1440), room_height),
+    check(client.right == std::min(width, room_width) && client.bottom == std::min(height, room_height),
           name + "'s client area is " + described(client));
     std::printf("%s: %s, client area %ldx%ld\n", name.c_str(), described(outer).c_str(), client.right, client.bottom);
 }
 
 void checkLayout(const form &f)
 {
-    checkFits(f.window, design::client_width, design::client_height, "the main window");
+    checkFits(f.window, grown(design::client_width), grown(design::client_height), "the main window");
     check(!(GetWindowLongW(f.window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)), "the window can be resized");
+    check(waitUntil([&] { return focusIn(f.window) == f.Text[1]; }), "the focus does not start in Text1");
     const RECT origin = clientRectOnScreen(f.window);
     for (std::size_t n = 1; n <= 6; ++n) {
         const auto &pair = design::boxes[n - 1];
@@ -353,8 +366,8 @@ void checkLayout(const form &f)
         const auto placed = [&](HWND control, int top, int height) {
             RECT r;
             GetWindowRect(control, &r);
-            return r.left - origin.left == scaled(design::left, 1440) && r.top - origin.top == scaled(top, 1440)
-                && r.right - r.left == scaled(design::width, 1440) && r.bottom - r.top == scaled(height, 1440);
+            return r.left - origin.left == grown(design::left) && r.top - origin.top == grown(top)
+                && r.right - r.left == grown(design::width) && r.bottom - r.top == grown(height);
         };
         check(classOf(f.Label[n]) == L"Static" && classOf(f.Text[n]) == L"Edit", name + " is no Edit after a Static");
         check(textOf(f.Label[n]) == wide(pair.heading), "Label" + std::to_string(n) + "'s text");
@@ -365,8 +378,19 @@ void checkLayout(const form &f)
         check((style & WS_TABSTOP) && !(GetWindowLongW(f.Label[n], GWL_STYLE) & WS_TABSTOP),
               name + " is no tab stop, or its label is");
         check(((style & ES_READONLY) != 0) == (n > 2), name + " is read-only wrongly");
+        // Its text whole: after the last character its caret, as tall as a line, stays inside it,
+        // and getting there scrolled nothing.
+        focus(f.Text[n]);
+        check(waitUntil([&] { return inputOf(f.window).hwndCaret == f.Text[n]; }), name + " shows no caret");
+        SendMessageW(f.Text[n], EM_SETSEL, textOf(f.Text[n]).size(), -1);
+        SendMessageW(f.Text[n], EM_SCROLLCARET, 0, 0);
+        RECT client, format, caret = inputOf(f.window).rcCaret;
+        GetClientRect(f.Text[n], &client);
+        SendMessageW(f.Text[n], EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        check(static_cast<short>(SendMessageW(f.Text[n], EM_POSFROMCHAR, 0, 0)) == format.left
+                  && caret.right <= client.right && caret.bottom <= client.bottom,
+              name + " cuts its text: its caret at the end is " + described(caret) + " in " + described(client));
     }
-    check(waitUntil([&] { return focusIn(f.window) == f.Text[1]; }), "the focus does not start in Text1");
 }
 
 enum class entry { set_text, typed };
@@ -709,7 +733,8 @@ credits quitToCredits(const form &f)
 
 void checkCredits(HWND window)
 {
-    checkFits(window, credits_design::client_width, credits_design::client_height, "the credits window");
+    checkFits(window, scaled(credits_design::client_width), scaled(credits_design::client_height),
+              "the credits window");
     check(GetWindow(window, GW_OWNER) == nullptr, "the credits have an owner");
     // A picture has many colours where a bare window has one.
     std::size_t colours = 0;
@@ -818,8 +843,8 @@ void checkFailure(const wchar_t *path, const damage &d)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc < 3) {
-        std::printf("usage: windows_test ORVANDEL.EXE DPI [SCREENSHOT.BMP]\n");
+    if (argc < 4 || std::swscanf(argv[3], L"%d/%d", &textHeight, &textStandard) != 2) {
+        std::printf("usage: windows_test ORVANDEL.EXE DPI TEXT [SCREENSHOT.BMP]\n");
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
@@ -829,7 +854,7 @@ int wmain(int argc, wchar_t **argv)
         std::printf("Direct Annotation is not kept here: the boxes' descriptions go unchecked\n");
     dpi = static_cast<int>(std::wcstol(argv[2], nullptr, 10));
     check(static_cast<int>(GetDpiForSystem()) == dpi, "Wine runs at " + std::to_string(GetDpiForSystem()) + " DPI");
-    const std::string screenshot = argc > 3 ? narrow(argv[3]) : "";
+    const std::string screenshot = argc > 4 ? narrow(argv[4]) : "";
 
     // The timer, first: it runs while everything else is checked.
     const std::chrono::milliseconds timer{credits_design::timer_interval_ms};

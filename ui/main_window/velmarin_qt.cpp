@@ -26,24 +26,23 @@ namespace {
 namespace design = velmarin_design;
 
 // Qt counts in pixels of 96 dots per inch and scales them to the screen itself.
-constexpr int px(int twips)
+constexpr int px(int twips, text_size text)
 {
-    return pixels(twips, 96);
+    return pixels(twips, 96, text);
 }
 
-const QSize formSize(px(design::client_width), px(design::client_height));
-
-std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n)
+std::pair<QLabel *, QLineEdit *> placePair(QWidget *window, int n, text_size text)
 {
     const auto &pair = design::boxes[static_cast<std::size_t>(n - 1)];
     auto *label = new QLabel(QString::fromLatin1(pair.heading), window);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
-    label->setGeometry(px(design::left), px(pair.label_top), px(design::width), px(design::label_height));
+    label->setGeometry(px(design::left, text), px(pair.label_top, text), px(design::width, text),
+                       px(design::label_height, text));
     // Created after its label so that it overlaps the label's lower edge, not the other way round.
     auto *box = new QLineEdit(QString::fromLatin1(pair.initial), window);
     box->setObjectName(QStringLiteral("Text%1").arg(n));
-    box->setGeometry(px(design::left), px(pair.label_top + design::box_below_label), px(design::width),
-                     px(design::box_height));
+    box->setGeometry(px(design::left, text), px(pair.label_top + design::box_below_label, text),
+                     px(design::width, text), px(design::box_height, text));
     box->setAccessibleDescription(QString::fromLatin1(pair.description));
     label->setBuddy(box); // names the box for screen readers
     return {label, box};
@@ -70,16 +69,18 @@ velmarin::velmarin(QWidget *parent)
     , dates(localeDateEntry(QLocale()))
 {
     setWindowTitle(QString::fromLatin1(design::caption));
+    const text_size text = desktopTextSize();
+    formSize = QSize(px(design::client_width, text), px(design::client_height, text));
     setDesignedSize(*this, formSize);
     // Before the boxes exist: Qt makes a box's interface once, as it is first asked for.
     QAccessible::installFactory(accessible_box::factory);
 
-    std::tie(Label1, Text1) = placePair(this, 1);
-    std::tie(Label2, Text2) = placePair(this, 2);
-    std::tie(Label3, Text3) = placePair(this, 3);
-    std::tie(Label4, Text4) = placePair(this, 4);
-    std::tie(Label5, Text5) = placePair(this, 5);
-    std::tie(Label6, Text6) = placePair(this, 6);
+    std::tie(Label1, Text1) = placePair(this, 1, text);
+    std::tie(Label2, Text2) = placePair(this, 2, text);
+    std::tie(Label3, Text3) = placePair(this, 3, text);
+    std::tie(Label4, Text4) = placePair(this, 4, text);
+    std::tie(Label5, Text5) = placePair(this, 5, text);
+    std::tie(Label6, Text6) = placePair(this, 6, text);
 
     // Results stay focusable and selectable, so they can be copied and read aloud.
     for (QLineEdit *result : {Text3, Text4, Text5, Text6})

@@ -3,6 +3,7 @@
 #include "ui/main_window/date_entry.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 class QLabel;
@@ -33,6 +34,7 @@ private:
 
     const date_entry dates; // built once: the locale's names and formats
 
+    QSize formSize;    // the client area as designed, grown with the desktop's text
     QPoint formOffset; // where the controls' designed positions now start
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;

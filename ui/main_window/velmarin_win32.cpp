@@ -11,7 +11,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -40,9 +42,9 @@ HWND createControl(HWND window, DWORD extra, const wchar_t *kind, const char *te
                    "CreateWindowEx");
 }
 
-void place(HWND control, int top, int height, UINT dpi)
+void place(HWND control, int top, int height, UINT dpi, text_size text)
 {
-    const auto px = [dpi](int twips) { return pixels(twips, static_cast<int>(dpi)); };
+    const auto px = [dpi, text](int twips) { return pixels(twips, static_cast<int>(dpi), text); };
     checked(SetWindowPos(control, nullptr, px(design::left), px(top), px(design::width), px(height),
                          SWP_NOZORDER | SWP_NOACTIVATE),
             "SetWindowPos");
@@ -52,6 +54,16 @@ void place(HWND control, int top, int height, UINT dpi)
 void focus(HWND control)
 {
     checkedCall("SetFocus", [=] { return SetFocus(control) || GetFocus() == control; });
+}
+
+// Windows' "Make text bigger", in percent, which each program applies to its fonts itself.
+int textScaleFactor()
+{
+    DWORD percent = 0, size = sizeof percent;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Accessibility", L"TextScaleFactor", RRF_RT_REG_DWORD,
+                     nullptr, &percent, &size) != ERROR_SUCCESS)
+        return 100;
+    return std::clamp(static_cast<int>(percent), 100, 225);
 }
 
 } // namespace
@@ -148,26 +160,30 @@ void velmarin::createControls()
     focused = Text[1];
 }
 
-// Sizes the window and its controls from the twips, keeps it whole on its monitor, and picks the
-// message font, for this DPI.
+// Picks the message font, made as large as the user's text size asks, and sizes the window and its
+// controls from the twips, grown with that font, keeping it whole on its monitor, for this DPI.
 void velmarin::layOut(UINT dpi)
 {
-    RECT now;
-    checked(GetWindowRect(window, &now), "GetWindowRect");
-    placeFitted(window,
-                designedFrame({now.left, now.top}, design::client_width, design::client_height, style, exStyle, dpi));
-
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     checked(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi),
             "SystemParametersInfoForDpi");
+    LOGFONTW &message = metrics.lfMessageFont;
+    message.lfHeight = MulDiv(message.lfHeight, textScaleFactor(), 100);
     const HFONT previous = font;
-    font = checked(CreateFontIndirectW(&metrics.lfMessageFont), "CreateFontIndirect");
+    font = checked(CreateFontIndirectW(&message), "CreateFontIndirect");
+    // Against Windows' standard message font, of 9 points; both as the characters' heights.
+    const text_size text{std::abs(message.lfHeight), MulDiv(9, static_cast<int>(dpi), 72)};
+
+    RECT now;
+    checked(GetWindowRect(window, &now), "GetWindowRect");
+    placeFitted(window, designedFrame({now.left, now.top}, design::client_width, design::client_height, style,
+                                      exStyle, dpi, text));
 
     for (std::size_t n = 1; n <= design::boxes.size(); ++n) {
         const int labelTop = design::boxes[n - 1].label_top;
-        place(Label[n], labelTop, design::label_height, dpi);
-        place(Text[n], labelTop + design::box_below_label, design::box_height, dpi);
+        place(Label[n], labelTop, design::label_height, dpi, text);
+        place(Text[n], labelTop + design::box_below_label, design::box_height, dpi, text);
         SendMessageW(Label[n], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         SendMessageW(Text[n], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
