@@ -87,11 +87,12 @@ void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std:
 date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 {
     const name_list months = numbered(vocabulary.months, 1);
+    const date_order order =
+        vocabulary.formats.empty() ? date_order::month_day_year : order_of(pattern_of(vocabulary.formats.front()));
     known = std::make_unique<const compiled>(compiled{
-        .order = vocabulary.formats.empty() ? date_order::month_day_year
-                                            : order_of(pattern_of(vocabulary.formats.front())),
+        .order = order,
         .words = {
-            .patterns = tree_of(patterns_of(vocabulary.formats)),
+            .patterns = tree_of(patterns_of(vocabulary.formats, order)),
             .months = months,
             // A name the Gregorian months have too cannot tell the calendars apart.
             .own_months = numbered(vocabulary.own_months, 1).without(months),

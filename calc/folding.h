@@ -94,13 +94,14 @@ constexpr code_point decode(std::string_view s) noexcept
     return {value, size};
 }
 
-// The text with digits in ASCII, every space a plain one, dotless i dotted
-// (Turkish lower case makes English "FRIDAY" "frıday"), accents and invisible
-// marks left out; or nothing, when what it keeps is more UTF-16 units than a date may be.
-// Preconditions: the platform has put the text in lower case and decomposed it (UTF-8, NFKD).
-constexpr std::optional<std::string> fold(std::string_view text)
+// Writes the text with digits in ASCII, every space a plain one, dotless i
+// dotted (Turkish lower case makes English "FRIDAY" "frıday"), accents and
+// invisible marks left out, and returns its size; or nothing, when what it
+// keeps is more UTF-16 units than a date may be. Never longer than the text.
+// Preconditions: the platform has put the text in lower case and decomposed
+// it (UTF-8, NFKD); `out` holds text.size() bytes.
+constexpr std::optional<std::size_t> fold_into(std::string_view text, char *out) noexcept
 {
-    std::string out(text.size(), '\0'); // folding never lengthens a text
     std::size_t size = 0, units = 0;
     while (!text.empty()) {
         // Most of most texts is ASCII, which only its spaces change.
@@ -129,7 +130,17 @@ constexpr std::optional<std::string> fold(std::string_view text)
             return std::nullopt;
         text.remove_prefix(c.size);
     }
-    out.resize(size);
+    return size;
+}
+
+// The text as the readers compare it (see fold_into), or nothing.
+inline std::optional<std::string> fold(std::string_view text)
+{
+    std::string out(text.size(), '\0');
+    const auto size = fold_into(text, out.data());
+    if (!size)
+        return std::nullopt;
+    out.resize(*size);
     return out;
 }
 
@@ -142,9 +153,24 @@ inline std::string squeezed(std::string_view text)
     return s;
 }
 
-static_assert(fold("\u0661\u0665\u00a0ma\u0308rz\u200f \u0131") == "15 marz i");
-static_assert(fold("\xff\xc3") == "\xff\xc3"); // malformed, kept
-static_assert(fold(std::string(longest_date_utf16_units, '1') + "\u0301"));
-static_assert(!fold(std::string(longest_date_utf16_units, '1') + "\U0001D7CE"));
+namespace detail {
+
+// Whether `ones` ones and then `tail` fold, and to `folded` where given.
+constexpr bool folds(std::size_t ones, std::string_view tail, std::string_view folded = {}) noexcept
+{
+    char text[2 * longest_date_utf16_units]{}, out[2 * longest_date_utf16_units]{};
+    for (std::size_t i = 0; i < ones; ++i)
+        text[i] = '1';
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        text[ones + i] = tail[i];
+    const auto size = fold_into({text, ones + tail.size()}, out);
+    return size && (folded.empty() || std::string_view(out, *size) == folded);
+}
+
+} // namespace detail
+
+static_assert(detail::folds(0, "\u0661\u0665\u00a0ma\u0308rz\u200f \u0131", "15 marz i"));
+static_assert(detail::folds(0, "\xff\xc3", "\xff\xc3")); // malformed, kept
+static_assert(detail::folds(longest_date_utf16_units, "\u0301") && !detail::folds(longest_date_utf16_units, "\U0001D7CE"));
 
 } // namespace calc

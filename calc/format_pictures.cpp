@@ -133,7 +133,7 @@ pattern pattern_of(std::string_view picture)
     pattern p;
     read_picture(
         picture, [&](char letter, std::size_t run) {
-            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's')});
+            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's') ? 2u : 1u});
         },
         [&](std::string_view words) {
             if (auto text = squeezed(words); !text.empty())
@@ -156,7 +156,20 @@ std::string with_words_lowered(std::string_view picture, const std::function<std
     return lowered;
 }
 
-std::vector<pattern> patterns_of(const std::vector<std::string> &pictures)
+// Whether a pattern of digits alone may be read when digits alone are in `digits` order.
+bool fits_the_order(pattern &p, date_order digits)
+{
+    if (holds(p, part::month_name) || order_of(p) == digits)
+        return true;
+    if (order_of(p) != date_order::year_month_day)
+        return false;
+    for (auto &e : p)
+        if (e.what == part::year)
+            e.least_digits = 3;
+    return true;
+}
+
+std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits)
 {
     std::vector<pattern> patterns;
     for (const auto &picture : pictures) {
@@ -167,7 +180,7 @@ std::vector<pattern> patterns_of(const std::vector<std::string> &pictures)
             // its day's period where the locale has none.
             const auto zoneless = without_zone(p);
             for (auto q : {p, zoneless, without(p, part::day_period), without(zoneless, part::day_period)})
-                if (tells_the_date(q) && std::find(patterns.begin(), patterns.end(), q) == patterns.end())
+                if (tells_the_date(q) && fits_the_order(q, digits) && std::find(patterns.begin(), patterns.end(), q) == patterns.end())
                     patterns.push_back(std::move(q));
         }
     }

@@ -20,7 +20,7 @@ enum class part : unsigned char {
 struct element {
     part what;
     std::string text; // of a part::text, folded and without spaces
-    bool two_digits = false; // a minute or second written mm or ss
+    std::size_t least_digits = 1; // 2 for a minute or second written mm or ss
     friend bool operator==(const element &, const element &) = default;
 };
 
@@ -39,7 +39,10 @@ std::string with_words_lowered(std::string_view picture, const std::function<std
 
 // Every pattern a locale's date pictures stand for: each with and without its
 // weekday, its era and its zone, none twice, and none that cannot tell a date.
-std::vector<pattern> patterns_of(const std::vector<std::string> &pictures);
+// Digits alone are read in one order, `digits`; a picture of digits alone in
+// another may only write the year first, with three digits or more, which
+// that order cannot read.
+std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits);
 
 // Every pattern of a locale's times of day, with and without the day's
 // period, and without their zones, which any time may be followed by; none

@@ -308,7 +308,7 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         break;
     case part::year:
         // Five digits for the Buddhist years of the last Gregorian centuries.
-        if (const auto n = take_digits(rest, 1, 5)) {
+        if (const auto n = take_digits(rest, e.least_digits, 5)) {
             got.date.year = n->value;
             got.date.year_digits = n->count;
             next(n->rest);
@@ -337,7 +337,7 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         break;
     case part::minute:
     case part::second:
-        if (const auto n = take_digits(rest, e.two_digits ? 2 : 1, 2)) {
+        if (const auto n = take_digits(rest, e.least_digits, 2)) {
             (e.what == part::minute ? time().minute : time().second) = n->value;
             next(n->rest);
         }
