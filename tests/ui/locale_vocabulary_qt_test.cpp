@@ -217,6 +217,8 @@ private slots:
         row("en_US", "Mon Jan  1 09:00:05 AM UTC 1951", jan1);
         row("ja_JP", "昭和26年01月01日 09時00分05秒", jan1);
         row("lv_LV", "1951.01.01.", jan1);
+        row("lv_LV", "15.01.04.", none); // no year first in two digits, where digits are day first
+        row("zu_ZA", "02/11/1950", QDate(1950, 2, 11)); // in Qt's order, though the C library writes days first
         row("ar_EG", "01 ينا, 1951", jan1);
         // Mail and ISO, under any locale; the zone does not move the date.
         row("fr_FR", "Wed, 09 Apr 1958 09:03:41 GMT", apr9);
