@@ -139,10 +139,10 @@ private:
 
 } // namespace
 
-void addCLibraryDates(calc::locale_vocabulary &vocabulary, const QLocale &locale)
+void addCLibraryDates(calc::locale_vocabulary &vocabulary, const QLocale &locale, bool system)
 {
     const QByteArray name = locale.name().toLatin1() + ".UTF-8";
-    const locale_t in = newlocale(LC_TIME_MASK, name.constData(), nullptr);
+    const locale_t in = system ? duplocale(LC_GLOBAL_LOCALE) : newlocale(LC_TIME_MASK, name.constData(), nullptr);
     if (!in)
         return;
     const auto text = [&](nl_item item) { return lowerCasedForDates(QString::fromUtf8(nl_langinfo_l(item, in)), locale); };

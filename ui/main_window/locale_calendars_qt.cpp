@@ -6,11 +6,10 @@
 #include <QLocale>
 #include <QString>
 
-#include <unicode/calendar.h>
+#include <unicode/ures.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/fieldpos.h>
 #include <unicode/smpdtfmt.h>
-#include <unicode/strenum.h>
 #include <unicode/timezone.h>
 
 #include <algorithm>
@@ -96,19 +95,41 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
     }
 }
 
+// The calendars the locale's region commonly uses, its own first, from ICU's
+// data itself: ICU's own answer to that, through its calendars, holds more of
+// its data in memory, and making a calendar would load time zones as well.
+std::vector<std::string> calendarsUsedIn(icu::Locale in)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    if (!*in.getCountry())
+        in.addLikelySubtags(status);
+    const auto close = [](UResourceBundle *b) { ures_close(b); };
+    using bundle = std::unique_ptr<UResourceBundle, decltype(close)>;
+    const bundle data(ures_openDirect(nullptr, "supplementalData", &status), close);
+    const bundle preferences(ures_getByKey(data.get(), "calendarPreferenceData", nullptr, &status), close);
+    UErrorCode found = status;
+    bundle used(ures_getByKey(preferences.get(), in.getCountry(), nullptr, &found), close);
+    if (U_FAILURE(found)) {
+        found = status;
+        used.reset(ures_getByKey(preferences.get(), "001", nullptr, &found)); // the world's
+    }
+    std::vector<std::string> keywords;
+    for (int32_t i = 0; U_SUCCESS(found) && i < ures_getSize(used.get()); ++i) {
+        int32_t length = 0;
+        UErrorCode read = U_ZERO_ERROR;
+        const UChar *name = ures_getStringByIndex(used.get(), i, &length, &read);
+        if (U_SUCCESS(read))
+            icu::UnicodeString(name, length).toUTF8String(keywords.emplace_back());
+    }
+    return keywords;
+}
+
 } // namespace
 
 void addLocaleCalendars(calc::locale_vocabulary &vocabulary, const QLocale &locale)
 {
     const icu::Locale in(locale.name().toLatin1().constData());
-    // The calendars the locale commonly uses, its own first, by which ICU also
-    // makes its calendars; making one would load time zones as well.
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::StringEnumeration> used(
-        icu::Calendar::getKeywordValuesForLocale("calendar", in, true, status));
-    std::vector<std::string> keywords;
-    while (const char *keyword = U_SUCCESS(status) ? used->next(nullptr, status) : nullptr)
-        keywords.emplace_back(keyword);
+    const std::vector<std::string> keywords = calendarsUsedIn(in);
     if (keywords.empty())
         return;
     if (const auto calendars = calendarsNamed(keywords.front()); calendars.size() == 1)

@@ -5,37 +5,33 @@
 
 #include <QLocale>
 
-#include <unicode/smpdtfmt.h>
+#include <unicode/resbund.h>
 
 #include <initializer_list>
-#include <memory>
-#include <vector>
+
+// Read from ICU's locale data itself: a date format of ICU's would cost
+// megabytes at start, with its calendar and numbers, for a few texts.
 
 namespace {
 
-using style = icu::DateFormat::EStyle;
-constexpr style styles[] = {icu::DateFormat::kFull, icu::DateFormat::kLong, icu::DateFormat::kMedium,
-                            icu::DateFormat::kShort};
-
-QString patternOf(const icu::DateFormat *format)
+// Each string of a table or an array of ICU's locale data.
+template <typename Each>
+void strings(const icu::ResourceBundle &of, Each &&each)
 {
-    icu::UnicodeString pattern;
-    if (const auto *simple = dynamic_cast<const icu::SimpleDateFormat *>(format))
-        simple->toPattern(pattern);
-    return fromIcu(pattern);
+    for (int32_t i = 0; i < of.getSize(); ++i) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString text = of.getStringEx(i, status);
+        if (U_SUCCESS(status))
+            each(fromIcu(text));
+    }
 }
 
-// Everything the locale's names are compared with is in its lower case.
-void addNames(std::vector<std::string> &to, const icu::Locale &in, const QLocale &locale,
-              std::initializer_list<const char16_t *> patterns, const std::vector<int> &seconds)
+icu::ResourceBundle at(const icu::ResourceBundle &from, std::initializer_list<const char *> path, UErrorCode &status)
 {
-    for (const auto *pattern : patterns) {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::SimpleDateFormat format(icu::UnicodeString(pattern), in, status);
-        if (U_SUCCESS(status))
-            for (const int second : seconds)
-                to.push_back(lowerCasedForDates(icuText(format, 0, second), locale));
-    }
+    icu::ResourceBundle found = from;
+    for (const char *key : path)
+        found = found.getWithFallback(key, status);
+    return found;
 }
 
 } // namespace
@@ -43,31 +39,58 @@ void addNames(std::vector<std::string> &to, const icu::Locale &in, const QLocale
 void addLocaleTimes(calc::locale_vocabulary &vocabulary, const QLocale &locale)
 {
     const icu::Locale in(locale.name().toLatin1().constData());
-    bool flexiblePeriods = false;
-    for (const auto s : styles) {
-        const std::unique_ptr<icu::DateFormat> time(icu::DateFormat::createTimeInstance(s, in));
-        const QString timePattern = patternOf(time.get());
-        vocabulary.time_formats.push_back(pictureOf(timePattern));
-        flexiblePeriods = flexiblePeriods || timePattern.contains(QLatin1Char('B'));
-        // ICU joins a date to its time by a pattern of its own, "{1} 'um' {0}"; its words are
-        // what the whole date-time writes between the date and the time, and after the time.
-        const std::unique_ptr<icu::DateFormat> date(icu::DateFormat::createDateInstance(s, in));
-        const std::unique_ptr<icu::DateFormat> both(icu::DateFormat::createDateTimeInstance(s, s, in));
-        const QString datePattern = patternOf(date.get()), joined = patternOf(both.get());
-        // ICU's dates, besides Qt's, are the ones most programs write ("d MMM y").
-        vocabulary.formats.push_back(pictureOf(datePattern));
-        const auto at = joined.indexOf(timePattern, datePattern.size());
-        if (!datePattern.isEmpty() && joined.startsWith(datePattern) && at >= 0)
-            vocabulary.time_joins.emplace_back(pictureOf(joined.mid(datePattern.size(), at - datePattern.size())),
-                                               pictureOf(joined.mid(at + timePattern.size())));
-    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::ResourceBundle data(nullptr, in, status);
+    const icu::ResourceBundle gregorian = at(data, {"calendar", "gregorian"}, status);
+    // Times full to short, dates full to short, then how a date and a time are joined ("{1}, {0}").
+    const icu::ResourceBundle patterns = at(gregorian, {"DateTimePatterns"}, status);
+    if (U_FAILURE(status))
+        return;
+    bool partsOfTheDay = false;
+    int32_t n = 0;
+    strings(patterns, [&](const QString &pattern) {
+        if (n < 4) {
+            vocabulary.time_formats.push_back(pictureOf(pattern));
+            partsOfTheDay = partsOfTheDay || pattern.contains(QLatin1Char('B'));
+        } else if (n < 8) {
+            vocabulary.formats.push_back(pictureOf(pattern)); // ICU's dates, which most programs write
+        }
+        ++n;
+    });
+    // The words of "{1} 'um' {0}" between the date and the time, and after the time ("{1} को {0} बजे").
+    const auto addJoin = [&](const QString &join) {
+        const auto date = join.indexOf(QLatin1String("{1}")), time = join.indexOf(QLatin1String("{0}"));
+        if (date >= 0 && time > date)
+            vocabulary.time_joins.emplace_back(pictureOf(join.mid(date + 3, time - date - 3)),
+                                               pictureOf(join.mid(time + 3)));
+    };
+    n = 0;
+    strings(patterns, [&](const QString &join) {
+        if (n++ >= 8)
+            addJoin(join);
+    });
+    UErrorCode atTime = U_ZERO_ERROR;
+    strings(at(gregorian, {"DateTimePatterns%atTime"}, atTime), addJoin);
+
+    const auto lower = [&](std::vector<std::string> &to) {
+        return [&to, &locale](const QString &name) { to.push_back(lowerCasedForDates(name, locale)); };
+    };
     // AM and PM in every width, and where the locale's times name parts of the day, each part's name.
-    addNames(vocabulary.day_periods, in, locale, {u"a", u"aaaa", u"aaaaa"}, {0, 12 * 3600});
-    if (flexiblePeriods) {
-        std::vector<int> hours;
-        for (int hour = 0; hour < 24; ++hour)
-            hours.push_back(hour * 3600);
-        addNames(vocabulary.day_periods, in, locale, {u"B"}, hours);
+    for (const char *width : {"AmPmMarkers", "AmPmMarkersAbbr", "AmPmMarkersNarrow"}) {
+        UErrorCode found = U_ZERO_ERROR;
+        strings(at(gregorian, {width}, found), lower(vocabulary.day_periods));
     }
-    addNames(vocabulary.utc_names, in, locale, {u"z", u"zzzz", u"OOOO", u"vvvv"}, {0});
+    if (partsOfTheDay) {
+        UErrorCode found = U_ZERO_ERROR;
+        strings(at(gregorian, {"dayPeriod", "format", "abbreviated"}, found), lower(vocabulary.day_periods));
+    }
+    // The locale's names for UTC.
+    UErrorCode zones = U_ZERO_ERROR;
+    const icu::ResourceBundle zoneData(U_ICUDATA_NAME "-zone", in, zones);
+    const icu::ResourceBundle zoneStrings = at(zoneData, {"zoneStrings"}, zones);
+    UErrorCode utc = zones, gmt = zones;
+    strings(at(zoneStrings, {"Etc:UTC"}, utc), lower(vocabulary.utc_names));
+    if (U_SUCCESS(gmt))
+        if (const auto zero = zoneStrings.getStringEx("gmtZeroFormat", gmt); U_SUCCESS(gmt))
+            vocabulary.utc_names.push_back(lowerCasedForDates(fromIcu(zero), locale));
 }

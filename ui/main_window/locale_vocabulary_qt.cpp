@@ -55,7 +55,7 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
     const QLocale written = datesLocale(locale);
     addLocaleCalendars(dates, written);
     addLocaleTimes(dates, written);
-    addCLibraryDates(dates, written);
+    addCLibraryDates(dates, written, locale == QLocale::system());
     addTypedForms(dates, written.name().section(QLatin1Char('_'), 0, 0).toStdString());
     calc::lower_picture_words(dates, [&](std::string_view words) {
         return lowerCasedForDates(QString::fromUtf8(words.data(), static_cast<int>(words.size())), locale);
