@@ -66,14 +66,17 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 date_recognizer::date_recognizer(date_recognizer &&) noexcept = default;
 date_recognizer::~date_recognizer() = default;
 
-std::optional<civil_date> date_recognizer::recognize(std::string_view text) const
+std::optional<civil_date> date_recognizer::recognize(std::string_view text, civil_date today) const
 {
+    const int z = days_from_civil(today.year, today.month, today.day);
     readings found;
     // Digits alone are in the locale's calendar; English names and ISO in the Gregorian one.
-    if (const auto english = parse_english(text, known->order))
-        if (const auto date = check_date(english->in_digits ? known->words.own : calendar::gregorian, english->date))
+    if (const auto english = parse_english(text, known->order)) {
+        const calendar c = english->in_digits ? known->words.own : calendar::gregorian;
+        if (const auto date = check_date(c, in_year_of(c, english->date, z)))
             found(*date);
-    match_formats(known->words, text, found);
+    }
+    match_formats(known->words, text, z, found);
     return found.clash ? std::nullopt : found.date;
 }
 

@@ -113,9 +113,10 @@ static_assert(calendar_of({{}, month_names::none, calendar::reiwa}, calendar::gr
 // One walk of one pattern over one text, trying every way each part may be taken.
 class walk {
 public:
-    walk(const locale_words &words, const pattern &p, readings &found)
+    walk(const locale_words &words, const pattern &p, int today, readings &found)
         : words(words)
         , p(p)
+        , today(today)
         , found(found)
     {
     }
@@ -129,12 +130,13 @@ private:
         if (!is_time_or_nothing(rest))
             return;
         if (const auto c = calendar_of(got, words.own))
-            if (const auto date = check_date(*c, got.date))
+            if (const auto date = check_date(*c, in_year_of(*c, got.date, today)))
                 found(*date);
     }
 
     const locale_words &words;
     const pattern &p;
+    int today;
     readings &found;
 };
 
@@ -144,8 +146,9 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
         return;
     if (at == p.size()) {
         finish(rest, got);
-        // An era may also follow a date whose format leaves it no place ("16 آذر 1405 ه.ش.").
-        if (!got.era)
+        // An era may also follow a date whose format leaves it no place ("16 آذر 1405 ه.ش."),
+        // but never one without its year.
+        if (!got.era && got.date.year_digits != 0)
             for (const auto &[name, era] : words.eras.starting(rest))
                 if (const auto after = take_loose(rest, name)) {
                     got.era = static_cast<calendar>(era);
@@ -211,10 +214,10 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
 
 } // namespace
 
-void match_formats(const locale_words &words, std::string_view text, readings &found)
+void match_formats(const locale_words &words, std::string_view text, int today, readings &found)
 {
     for (const auto &p : words.patterns)
-        walk(words, p, found).from(0, text, {});
+        walk(words, p, today, found).from(0, text, {});
 }
 
 } // namespace calc

@@ -38,8 +38,9 @@ struct readings {
 };
 
 // Adds every date that the locale's formats read in the text to `found`, or
-// stops at the first clash.
+// stops at the first clash; a format without its year reads the year of its
+// calendar that holds day `today`.
 // Preconditions: text is folded (calc/folding.h).
-void match_formats(const locale_words &words, std::string_view text, readings &found);
+void match_formats(const locale_words &words, std::string_view text, int today, readings &found);
 
 } // namespace calc
