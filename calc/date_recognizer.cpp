@@ -28,6 +28,23 @@ name_list eras_of(const locale_vocabulary &vocabulary)
     return name_list(std::move(all));
 }
 
+// English's words under every locale, and the locale's own. A person types an
+// apostrophe as ASCII's, where the locale's word may have a typographic one
+// ("aujourd’hui").
+name_list relative_days_of(const locale_vocabulary &vocabulary)
+{
+    std::vector<name_list::name> all{{"today", 0}, {"now", 0}, {"yesterday", -1}, {"tomorrow", 1}};
+    for (const auto &[text, offset] : vocabulary.relative_days) {
+        all.push_back({text, offset});
+        std::string typed = text;
+        for (const std::string_view apostrophe : {"\u2019", "\u02bc"})
+            for (auto at = typed.find(apostrophe); at != std::string::npos; at = typed.find(apostrophe, at))
+                typed.replace(at, apostrophe.size(), "'");
+        all.push_back({std::move(typed), offset});
+    }
+    return name_list(std::move(all));
+}
+
 std::vector<std::string> first_years_of(const locale_vocabulary &vocabulary)
 {
     std::vector<std::string> words;
@@ -59,6 +76,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .eras = eras_of(vocabulary),
             .first_years = first_years_of(vocabulary),
             .own = vocabulary.own_calendar,
+            .relative_days = relative_days_of(vocabulary),
         },
     });
 }
@@ -77,6 +95,7 @@ std::optional<civil_date> date_recognizer::recognize(std::string_view text, civi
             found(*date);
     }
     match_formats(known->words, text, z, found);
+    match_relative_days(known->words, text, z, found);
     return found.clash ? std::nullopt : found.date;
 }
 

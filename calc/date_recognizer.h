@@ -36,14 +36,18 @@ struct locale_vocabulary {
     std::vector<std::pair<std::string, calendar>> eras{};
     // Words that stand for an era's first year, as Japanese 元 does for 1.
     std::vector<std::string> first_years{};
+    // Words for a day near today, and how many days after today it is
+    // ("gestern", -1); the word for now names today.
+    std::vector<std::pair<std::string, int>> relative_days{};
 };
 
 // The one answer to both "is this text a date?" and "which date?", so that the
 // two can never disagree. Takes the English and ISO forms, digits in the
 // locale's order, and what the locale's formats write, with or without the
-// weekday, with any of a name's forms, and with spaces added or left out; and
-// a day and month without their year in the year of their calendar that holds
-// today. Where two readings of a text give different dates, it is not a date.
+// weekday, with any of a name's forms, and with spaces added or left out; a
+// day and month without their year in the year of their calendar that holds
+// today; and today, the days around it and now, in English and the locale's
+// words. Where two readings of a text give different dates, it is not a date.
 class date_recognizer {
 public:
     explicit date_recognizer(const locale_vocabulary &vocabulary = {});

@@ -220,4 +220,12 @@ void match_formats(const locale_words &words, std::string_view text, int today, 
         walk(words, p, today, found).from(0, text, {});
 }
 
+void match_relative_days(const locale_words &words, std::string_view text, int today, readings &found)
+{
+    for (const auto &[name, offset] : words.relative_days.starting(text))
+        if (const auto rest = take_loose(text, name); rest && is_time_or_nothing(*rest))
+            if (const int z = today + offset; z >= first_day(calendar::gregorian) && z <= last_day(calendar::gregorian))
+                found(civil_from_days(z));
+}
+
 } // namespace calc

@@ -23,6 +23,7 @@ struct locale_words {
     name_list eras;       // by the calendar each names
     std::vector<std::string> first_years; // folded
     calendar own;
+    name_list relative_days; // by how many days after today each is
 };
 
 // What the readings of one text found: a date, or two that clash.
@@ -42,5 +43,9 @@ struct readings {
 // calendar that holds day `today`.
 // Preconditions: text is folded (calc/folding.h).
 void match_formats(const locale_words &words, std::string_view text, int today, readings &found);
+
+// Adds the day that a word for a day near `today` names, followed by a time or nothing.
+// Preconditions: text is folded (calc/folding.h).
+void match_relative_days(const locale_words &words, std::string_view text, int today, readings &found);
 
 } // namespace calc

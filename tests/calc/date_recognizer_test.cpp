@@ -136,6 +136,26 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"GregorianNameNoYear", &iranian, "7 مارس", civil_date{2026, 3, 7}}),
     row_name<testing::TestParamInfo<locale_reading>>);
 
+INSTANTIATE_TEST_SUITE_P(
+    DaysAroundToday, ReadInLocale,
+    testing::Values(locale_reading{"EnglishUnderEveryLocale", &iranian, "today", dec7},
+                    locale_reading{"EnglishAnyCase", &spanish, "TOMORROW", civil_date{2026, 12, 8}},
+                    locale_reading{"EnglishNowWithTime", &russian, "now 17:39", dec7},
+                    locale_reading{"Yesterday", &spanish, "ayer", civil_date{2026, 12, 6}},
+                    locale_reading{"TwoWords", &spanish, "pasado  man\u0303ana", civil_date{2026, 12, 9}},
+                    locale_reading{"AccentAndSpaceLeftOut", &spanish, "pasadomanana", civil_date{2026, 12, 9}},
+                    locale_reading{"WithTime", &spanish, "hoy 9:30", dec7},
+                    locale_reading{"ImpossibleTime", &spanish, "hoy 25:00", no_date},
+                    locale_reading{"WordsAfter", &spanish, "hoy mismo", no_date},
+                    locale_reading{"DayBeforeYesterday", &russian, "позавчера", civil_date{2026, 12, 5}},
+                    locale_reading{"Units", &japanese, "今日17:39", dec7},
+                    locale_reading{"NowBeginsToday", &japanese, "今", dec7},
+                    locale_reading{"DayAfterTomorrow", &japanese, "明後日", civil_date{2026, 12, 9}},
+                    locale_reading{"SpaceForNonJoiner", &iranian, "پس فردا", civil_date{2026, 12, 9}},
+                    locale_reading{"AcrossAYear", &spanish, "man\u0303ana", civil_date{2027, 1, 1}, {2026, 12, 31}},
+                    locale_reading{"PastTheRange", &spanish, "man\u0303ana", no_date, {9999, 12, 31}}),
+    row_name<testing::TestParamInfo<locale_reading>>);
+
 // However many spaces stand around a typed date, only what they enclose counts toward the limit.
 TEST(TypedDateText, DropsTheSpacesAroundThenRefusesWhatIsTooLong)
 {

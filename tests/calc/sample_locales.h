@@ -7,14 +7,19 @@
 
 namespace sample_locales {
 
-// Words between the parts; "mar" both Tuesday and March.
+// Words between the parts; "mar" both Tuesday and March; a word for each day around today.
 inline const calc::locale_vocabulary spanish{
     {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
     {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
       {"mayo", "may"}, {"junio", "jun"}, {"julio", "jul"}, {"agosto", "ago"},
       {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
     {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
-      {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}}};
+      {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}},
+    calc::calendar::gregorian,
+    {},
+    {},
+    {},
+    {{"anteayer", -2}, {"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}, {"ahora", 0}}};
 
 // Words after the year; a month's own form inside a date and alone.
 inline const calc::locale_vocabulary russian{
@@ -24,14 +29,24 @@ inline const calc::locale_vocabulary russian{
       {"июля", "июль", "июл."}, {"августа", "август", "авг."}, {"сентября", "сентябрь", "сент."},
       {"октября", "октябрь", "окт."}, {"ноября", "ноябрь", "нояб."}, {"декабря", "декабрь", "дек."}}},
     {{{"воскресенье", "вс"}, {"понедельник", "пн"}, {"вторник", "вт"}, {"среда", "ср"},
-      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}}};
+      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}},
+    calc::calendar::gregorian,
+    {},
+    {},
+    {},
+    {{"позавчера", -2}, {"сегодня", 0}}};
 
 // Units after each number and the weekday last, with no spaces.
 inline const calc::locale_vocabulary japanese{
     {"yyyy/MM/dd", "yyyy年M月d日dddd"},
     {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
     {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
-      {"金曜日", "金"}, {"土曜日", "土"}}}};
+      {"金曜日", "金"}, {"土曜日", "土"}}},
+    calc::calendar::gregorian,
+    {},
+    {},
+    {},
+    {{"今日", 0}, {"明後日", 2}, {"今", 0}}};
 
 // Calendars of their own, and eras; only the names the tests use.
 using calc::calendar;
@@ -45,14 +60,16 @@ inline const calc::locale_vocabulary thai{
     {},
     {{"พ.ศ.", calendar::buddhist}, {"ค.ศ.", calendar::gregorian}}};
 
-// Months of its own beside the Gregorian ones.
+// Months of its own beside the Gregorian ones; a word with a zero-width non-joiner.
 inline const calc::locale_vocabulary iranian{
     {"yyyy/M/d", "d MMMM yyyy"},
     {{{}, {}, {"مارس"}}},
     {},
     calendar::persian,
     {{{}, {}, {}, {}, {}, {}, {}, {}, {"آذر"}, {}, {}, {"اسفند"}}},
-    {{"ه.ش.", calendar::persian}}};
+    {{"ه.ش.", calendar::persian}},
+    {},
+    {{"امروز", 0}, {"پس\u200cفردا", 2}}};
 
 // Its own months' names with the Gregorian ones among them, as Windows lists them under Wine.
 inline const calc::locale_vocabulary saudi{

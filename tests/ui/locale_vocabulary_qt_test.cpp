@@ -205,6 +205,31 @@ private slots:
         row("hr_HR", "15. listopada 2004.", QDate(2004, 10, 15));
         row("vi_VN", "15 tháng 10, 2004", QDate(2004, 10, 15));
         row("vi_VN", "15 tháng 1, 2004", QDate(2004, 1, 15));
+        // The days around today, in the locale's words and in English, in any case, a time after.
+        row("en_US", "today", today);
+        row("en_US", "Tomorrow 17:39", today.addDays(1));
+        row("en_US", "NOW", today);
+        row("de_DE", "heute 9:30", today);
+        row("de_DE", "Vorgestern", today.addDays(-2));
+        row("de_DE", "ÜBERMORGEN", today.addDays(2));
+        row("de_DE", "yesterday", today.addDays(-1));
+        row("de_DE", "heute 25:00", none);
+        row("fr_FR", "aujourd'hui", today);
+        row("fr_FR", "Aujourd’hui", today);
+        row("fr_FR", "apres-demain", today.addDays(2));
+        row("ru_RU", "СЕГОДНЯ", today);
+        row("ru_RU", "позавчера", today.addDays(-2));
+        row("ja_JP", "今日 17:39", today);
+        row("ja_JP", "明後日", today.addDays(2));
+        row("ja_JP", "一昨日", today.addDays(-2));
+        row("th_TH", "วันนี้", today);
+        row("th_TH", "พรุ่งนี้", today.addDays(1));
+        row("fa_IR", "امروز", today);
+        row("fa_IR", "پس فردا", today.addDays(2));
+        row("tr_TR", "BUGÜN", today);
+        row("tr_TR", "YARIN", today.addDays(1));
+        row("es_ES", "pasado mañana", today.addDays(2));
+        row("es_ES", "anteayer", today.addDays(-2));
         // A day and month without their year, in this year of the calendar they are written in.
         row("en_US", "3/26", QDate(2026, 3, 26));
         row("en_US", "15 Jan", QDate(2026, 1, 15));

@@ -1,6 +1,7 @@
 #include "ui/main_window/locale_vocabulary_qt.h"
 
 #include "ui/main_window/locale_calendars_qt.h"
+#include "ui/main_window/relative_days_qt.h"
 
 #include <QLocale>
 
@@ -31,6 +32,7 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
                 dates.weekdays[i].push_back(lowerCasedForDates(name, locale));
     }
     addLocaleCalendars(dates, locale);
+    addRelativeDays(dates, locale);
     return dates;
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "calc/date_recognizer.h"
+
+class QLocale;
+
+// Adds the locale's words for the days around today and for now, as ICU writes
+// them: only the words it has, never a phrase with a number ("in 2 days").
+void addRelativeDays(calc::locale_vocabulary &vocabulary, const QLocale &locale);
