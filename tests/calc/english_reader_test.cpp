@@ -62,9 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"StopAfterAShortFullName", "15 May. 2004", civil_date{2004, 5, 15}},
                     reading{"DayMonthThisYear", "15 Jan", civil_date{2026, 1, 15}},
                     reading{"MonthDayThisYear", "March 26", civil_date{2026, 3, 26}},
-                    reading{"OrdinalDayThisYear", "Jan 15th", civil_date{2026, 1, 15}},
-                    reading{"ThisYearWithTime", "15 Jan 14:30", civil_date{2026, 1, 15}},
-                    reading{"ThisYearOnAnotherDay", "15-Jan", civil_date{2028, 1, 15}, {2028, 6, 1}}),
+                    reading{"ThisYearWithTime", "15 Jan 14:30", civil_date{2026, 1, 15}}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,7 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"WrongDay", "Friday, 15 January 2004", no_date},
                     reading{"RightDayWrongYear", "Thursday, 15 January 2003", no_date},
                     reading{"AfterTheDate", "15 January 2004 Thursday", no_date},
-                    reading{"ThisYearsOwn", "Thu Jan 15", civil_date{2026, 1, 15}},
                     reading{"NotThisYearsOwn", "Thu Jan 15", no_date, {2027, 1, 1}}),
     row_name<testing::TestParamInfo<reading>>);
 
@@ -144,10 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"NoYearNumericWithStops", "1.15", no_date},
                     reading{"NoYearNamed", "Jan 15", civil_date{2026, 1, 15}},
                     reading{"MonthAndYear", "January 2004", no_date},
-                    reading{"IsoMonthAndYear", "2004-01", no_date},
-                    reading{"DayAlone", "15th", no_date},
                     reading{"NumberAlone", "15", no_date},
-                    reading{"TwoMonthsNoYear", "Jan Feb", no_date},
                     reading{"TwoMonths", "Jan Feb 2004", no_date},
                     reading{"CommaBeforeDay", "2004 January, 15", no_date},
                     reading{"NameTooShort", "15 Ja 2004", no_date},
@@ -194,7 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
                     numeric_reading{"MdThisYear", "3/26", month_day_year, civil_date{2026, 3, 26}},
                     numeric_reading{"DmThisYear", "26/3", day_month_year, civil_date{2026, 3, 26}},
                     numeric_reading{"DmRefusesMonthFirst", "3/26", day_month_year, no_date},
-                    numeric_reading{"YmdReadsMonthDay", "3/26", year_month_day, civil_date{2026, 3, 26}},
                     numeric_reading{"NoYearOnlyWithSlashes", "3.26", month_day_year, no_date}),
     row_name<testing::TestParamInfo<numeric_reading>>);
 
