@@ -106,7 +106,7 @@ constexpr char take_separator(std::string_view &s) noexcept
 struct typed_fields {
     field fields[3];
     char separator;
-    bool comma;       // before the last field
+    bool comma;        // before the last field
     bool year_written; // false for a day and a month alone, in the first two fields
 };
 
