@@ -134,9 +134,12 @@ inline std::string squeezed(std::string_view text)
     return s;
 }
 
+// Clang 14, the fuzzer's, cannot make libstdc++'s std::string in a constant expression; GCC checks these.
+#ifndef __clang__
 static_assert(fold("\u0661\u0665\u00a0ma\u0308rz\u200f \u0131") == "15 marz i");
 static_assert(fold("\xff\xc3") == "\xff\xc3"); // malformed, kept
 static_assert(fold(std::string(longest_date_utf16_units, '1') + "\u0301"));
 static_assert(!fold(std::string(longest_date_utf16_units, '1') + "\U0001D7CE"));
+#endif
 
 } // namespace calc
