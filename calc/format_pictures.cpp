@@ -20,7 +20,7 @@ constexpr part part_of(char letter, std::size_t run) noexcept
     }
 }
 
-// The weekday, the era or the year may be left out, and with it the words that part it
+// The weekday or the era may be left out, and with it the words that part it
 // from the date ("Montag, 15. März 2004" as "15. März 2004"); words after one
 // that ends the date are kept, since they may end the date itself
 // ("2004. március 15., hétfő" as "2004. március 15.").
@@ -34,14 +34,13 @@ pattern without(pattern p, part left_out)
     return p;
 }
 
-// A format that leaves out the day or the month cannot say which date it is;
-// one without its year says this year's, and so names no era.
+// A format that leaves out the day, the month or the year cannot say which date it is.
 bool tells_the_date(const pattern &p)
 {
     const auto has = [&](auto... parts) {
         return std::any_of(p.begin(), p.end(), [&](const auto &e) { return ((e.what == parts) || ...); });
     };
-    return has(part::day) && has(part::month, part::month_name) && (has(part::year) || !has(part::era));
+    return has(part::day) && has(part::month, part::month_name) && has(part::year);
 }
 
 } // namespace
@@ -100,9 +99,7 @@ std::vector<pattern> patterns_of(const std::vector<std::string> &pictures)
     for (const auto &picture : pictures) {
         const auto full = pattern_of(picture);
         const auto bare = without(full, part::weekday);
-        const auto plain = without(bare, part::era), named = without(full, part::era);
-        // A day and month alone, as a date of this year.
-        for (auto p : {plain, bare, named, full, without(plain, part::year), without(named, part::year)})
+        for (auto p : {without(bare, part::era), bare, without(full, part::era), full})
             if (tells_the_date(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
                 patterns.push_back(std::move(p));
     }

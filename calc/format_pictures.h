@@ -27,8 +27,7 @@ using pattern = std::vector<element>;
 pattern pattern_of(std::string_view picture);
 
 // Every pattern a locale's pictures stand for: each with and without its
-// weekday and its era, and without its year, none twice, and none that
-// cannot tell a date.
+// weekday and its era, none twice, and none that cannot tell a date.
 std::vector<pattern> patterns_of(const std::vector<std::string> &pictures);
 
 // How digits alone are read: in the order the short format writes its numbers.

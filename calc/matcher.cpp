@@ -4,6 +4,8 @@
 #include "calc/date_rules.h"
 #include "calc/time_of_day.h"
 
+#include <algorithm>
+
 // Each part of a format is tried in every way it can be taken: a name that
 // begins another ("červen", "červenec"), a full stop that may end an
 // abbreviation or stand for itself. Texts are short and formats few, so trying
@@ -124,6 +126,17 @@ public:
     void from(std::size_t at, std::string_view rest, partial got) const;
 
 private:
+    // Where a reading that leaves out the year at part `at` goes on: past it
+    // and the words after it ("15 марта" for "15 марта 2004 г."). Never in a
+    // format that writes an era, whose years are the era's.
+    std::optional<std::size_t> without_year(std::size_t at) const
+    {
+        if (at >= p.size() || p[at].what != part::year
+            || std::any_of(p.begin(), p.end(), [](const element &e) { return e.what == part::era; }))
+            return std::nullopt;
+        return at + 1 < p.size() && p[at + 1].what == part::text ? at + 2 : at + 1;
+    }
+
     // A whole reading: what follows it must be a time or nothing.
     void finish(std::string_view rest, const partial &got) const
     {
@@ -180,6 +193,10 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
             next(take_any_start(rest, e.text));
         else if (const auto after = take_loose(rest, e.text))
             next(*after);
+        // The words before a year that ends the date may end it without the year, cut short
+        // or left out as such words may be: "26.3." and "26.3" for "26.3.2026".
+        else if (without_year(at + 1) == p.size())
+            from(p.size(), take_any_start(rest, e.text), got);
         break;
     case part::day:
     case part::month:
@@ -189,6 +206,9 @@ void walk::from(std::size_t at, std::string_view rest, partial got) const
         }
         break;
     case part::year:
+        // A date of this year may leave its year out.
+        if (const auto past = without_year(at))
+            from(*past, rest, got);
         // Five digits for the Buddhist years of the last Gregorian centuries.
         if (const auto n = take_digits(rest, 1, 5)) {
             got.date.year = n->value;
