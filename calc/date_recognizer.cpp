@@ -30,6 +30,23 @@ name_list eras_of(const locale_vocabulary &vocabulary)
     return name_list(std::move(all));
 }
 
+// English's words under every locale, and the locale's own. A person types an
+// apostrophe as ASCII's, where the locale's word may have a typographic one
+// ("aujourd’hui").
+name_list relative_days_of(const locale_vocabulary &vocabulary)
+{
+    std::vector<name_list::name> all{{"today", 0}, {"now", 0}, {"yesterday", -1}, {"tomorrow", 1}};
+    for (const auto &[text, offset] : vocabulary.relative_days) {
+        all.push_back({text, offset});
+        std::string typed = text;
+        for (const std::string_view apostrophe : {"\u2019", "\u02bc"})
+            for (auto at = typed.find(apostrophe); at != std::string::npos; at = typed.find(apostrophe, at))
+                typed.replace(at, apostrophe.size(), "'");
+        all.push_back({std::move(typed), offset});
+    }
+    return name_list(std::move(all));
+}
+
 std::vector<std::string> first_years_of(const locale_vocabulary &vocabulary)
 {
     std::vector<std::string> words;
@@ -104,6 +121,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .joins = joins_of(vocabulary),
             .day_periods = listed(vocabulary.day_periods),
             .utc_names = listed(vocabulary.utc_names),
+            .relative_days = relative_days_of(vocabulary),
         },
     });
 }
@@ -111,14 +129,17 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 date_recognizer::date_recognizer(date_recognizer &&) noexcept = default;
 date_recognizer::~date_recognizer() = default;
 
-std::optional<civil_date> date_recognizer::recognize(std::string_view text) const
+std::optional<civil_date> date_recognizer::recognize(std::string_view text, civil_date today) const
 {
+    const int z = days_from_civil(today.year, today.month, today.day);
     readings found;
     // Digits alone are in the locale's calendar; English names and ISO in the Gregorian one.
-    if (const auto english = parse_english(text, known->order))
-        if (const auto date = check_date(english->in_digits ? known->words.own : calendar::gregorian, english->date))
+    if (const auto english = parse_english(text, known->order)) {
+        const calendar c = english->in_digits ? known->words.own : calendar::gregorian;
+        if (const auto date = check_date(c, in_year_of(c, english->date, z)))
             found(*date);
-    match_formats(known->words, text, found);
+    }
+    match_formats(known->words, text, z, found);
     return found.clash ? std::nullopt : found.date;
 }
 

@@ -48,6 +48,9 @@ struct locale_vocabulary {
     std::vector<std::string> day_periods{};
     // The locale's names for UTC, besides those every locale reads.
     std::vector<std::string> utc_names{};
+    // Words for a day near today, and how many days after today it is
+    // ("gestern", -1); the word for now names today.
+    std::vector<std::pair<std::string, int>> relative_days{};
 };
 
 // Puts the pictures' words in the lower case the names are in ("στις" as the
@@ -58,16 +61,19 @@ void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std:
 // The one answer to both "is this text a date?" and "which date?", so that the
 // two can never disagree. Takes the English and ISO forms, digits in the
 // locale's order, and what the locale's formats write, with or without the
-// weekday, with any of a name's forms, and with spaces added or left out. Where
-// two readings of a text give different dates, it is not a date.
+// weekday, with any of a name's forms, and with spaces added or left out; a
+// day and month without their year in the year of their calendar that holds
+// today; and today, the days around it and now, in English and the locale's
+// words. Where two readings of a text give different dates, it is not a date.
 class date_recognizer {
 public:
     explicit date_recognizer(const locale_vocabulary &vocabulary = {});
     date_recognizer(date_recognizer &&) noexcept;
     ~date_recognizer();
 
+    // `today` is the user's local date, which the caller reads from its clock.
     // Preconditions: text is folded (calc/folding.h), its names as the vocabulary's are.
-    std::optional<civil_date> recognize(std::string_view text) const;
+    std::optional<civil_date> recognize(std::string_view text, civil_date today) const;
 
 private:
     struct compiled; // the formats taken apart, the names as they are compared

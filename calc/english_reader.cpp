@@ -106,10 +106,13 @@ constexpr char take_separator(std::string_view &s) noexcept
 struct typed_fields {
     field fields[3];
     char separator;
-    bool comma; // before the last field
+    bool comma;        // before the last field
+    bool year_written; // false for a day and a month alone, in the first two fields
 };
 
-constexpr std::optional<typed_fields> take_typed_fields(std::string_view &s) noexcept
+// A date's fields, then a time or nothing: three, or a day and a month alone
+// ("15 Jan 14:30", whose 14 is no year).
+constexpr std::optional<typed_fields> take_typed_fields(std::string_view s) noexcept
 {
     const auto first = take_field(s);
     if (!first)
@@ -118,16 +121,17 @@ constexpr std::optional<typed_fields> take_typed_fields(std::string_view &s) noe
     const auto second = take_field(s);
     if (!second)
         return std::nullopt;
-    const bool comma = take_mark(s, ',');
-    if (take_separator(s) != separator)
+    auto rest = s;
+    const bool comma = take_mark(rest, ',');
+    if (take_separator(rest) == separator)
+        if (const auto third = take_field(rest); third && is_time_or_nothing(rest))
+            return typed_fields{{*first, *second, *third}, separator, comma, true};
+    if (!is_time_or_nothing(s))
         return std::nullopt;
-    const auto third = take_field(s);
-    if (!third)
-        return std::nullopt;
-    return typed_fields{{*first, *second, *third}, separator, comma};
+    return typed_fields{{*first, *second, {}}, separator, false, false};
 }
 
-// Indices into typed_fields::fields.
+// Indices into typed_fields::fields; year -1 where none is written.
 struct layout {
     int year, month, day;
 };
@@ -137,6 +141,13 @@ struct layout {
 constexpr std::optional<layout> layout_of(const typed_fields &w, date_order order) noexcept
 {
     const bool named[] = {is_name(w.fields[0]), is_name(w.fields[1]), is_name(w.fields[2])};
+    if (!w.year_written) {
+        if (named[0] != named[1])
+            return named[0] ? layout{-1, 0, 1} : layout{-1, 1, 0};
+        if (named[0])
+            return std::nullopt;
+        return order == date_order::day_month_year ? layout{-1, 1, 0} : layout{-1, 0, 1};
+    }
     const bool year_first = w.fields[0].digits >= 3;
     if (named[0] && !named[1] && !named[2])
         return layout{2, 0, 1};
@@ -159,13 +170,15 @@ constexpr std::optional<english_fields> fields_of(const typed_fields &w, date_or
     const auto at = layout_of(w, order);
     if (!at)
         return std::nullopt;
-    const field &year = w.fields[at->year];
+    // A date without its year has no field for it: nothing, as a field's place.
+    const field year = at->year >= 0 ? w.fields[at->year] : field{0, 0, false};
     const field &month = w.fields[at->month];
     const field &day = w.fields[at->day];
     const bool named = is_name(month);
-    const bool separator_fits = named ? w.separator != '.' : w.separator != ' ';
+    // Digits alone without a year only with slashes: "10.5" is a number.
+    const bool separator_fits = named ? w.separator != '.' : w.year_written ? w.separator != ' ' : w.separator == '/';
     const bool comma_fits = !w.comma || (named && w.separator == ' ' && at->year == 2);
-    const bool year_fits = year.digits >= 2 && !year.ordinal;
+    const bool year_fits = !w.year_written || (year.digits >= 2 && !year.ordinal);
     const bool month_fits = named || (month.digits <= 2 && !month.ordinal);
     const bool day_fits = day.digits <= 2 && (named || !day.ordinal);
     if (!separator_fits || !comma_fits || !year_fits || !month_fits || !day_fits)
@@ -183,7 +196,7 @@ constexpr std::optional<english_fields> parse(std::string_view text, date_order 
     if (weekday)
         take_mark(text, ',');
     const auto typed = take_typed_fields(text);
-    if (!typed || !is_time_or_nothing(text))
+    if (!typed)
         return std::nullopt;
     auto fields = fields_of(*typed, order);
     if (fields && weekday)
@@ -191,19 +204,24 @@ constexpr std::optional<english_fields> parse(std::string_view text, date_order 
     return fields;
 }
 
-constexpr std::optional<civil_date> gregorian(std::string_view text, date_order order) noexcept
+constexpr std::optional<civil_date> gregorian(std::string_view text, date_order order, int today) noexcept
 {
     const auto fields = parse(text, order);
-    return fields ? check_date(calendar::gregorian, fields->date) : std::nullopt;
+    return fields ? check_date(calendar::gregorian, in_year_of(calendar::gregorian, fields->date, today))
+                  : std::nullopt;
 }
 
 constexpr civil_date jan_15_2004{2004, 1, 15};
-static_assert(gregorian("2004-01-15", date_order::day_month_year) == jan_15_2004);
-static_assert(gregorian("1/15/04", date_order::month_day_year) == jan_15_2004);
-static_assert(gregorian("15.01.2004", date_order::day_month_year) == jan_15_2004);
-static_assert(gregorian("Thursday, January 15th, 2004 2:30 PM", date_order::day_month_year) == jan_15_2004);
-static_assert(!gregorian("Friday, 15 January 2004", date_order::day_month_year));
-static_assert(!gregorian("15/1/2004", date_order::month_day_year));
+constexpr int in_2004 = days_from_civil(2004, 6, 1);
+static_assert(gregorian("2004-01-15", date_order::day_month_year, in_2004) == jan_15_2004);
+static_assert(gregorian("1/15/04", date_order::month_day_year, in_2004) == jan_15_2004);
+static_assert(gregorian("15.01.2004", date_order::day_month_year, in_2004) == jan_15_2004);
+static_assert(gregorian("Thursday, January 15th, 2004 2:30 PM", date_order::day_month_year, in_2004) == jan_15_2004);
+static_assert(!gregorian("Friday, 15 January 2004", date_order::day_month_year, in_2004));
+static_assert(!gregorian("15/1/2004", date_order::month_day_year, in_2004));
+static_assert(gregorian("Thu Jan 15 2:30 PM", date_order::day_month_year, in_2004) == jan_15_2004);
+static_assert(gregorian("15/1", date_order::day_month_year, in_2004) == jan_15_2004);
+static_assert(!gregorian("15.1", date_order::day_month_year, in_2004));
 static_assert(parse("2004-01-15", date_order::day_month_year)->in_digits == false);
 static_assert(parse("2004/01/15", date_order::day_month_year)->in_digits);
 
@@ -214,9 +232,9 @@ std::optional<english_fields> parse_english(std::string_view text, date_order or
     return parse(text, order);
 }
 
-std::optional<civil_date> recognize_english(std::string_view text, date_order order) noexcept
+std::optional<civil_date> recognize_english(std::string_view text, date_order order, civil_date today) noexcept
 {
-    return gregorian(text, order);
+    return gregorian(text, order, days_from_civil(today.year, today.month, today.day));
 }
 
 } // namespace calc

@@ -18,11 +18,13 @@ struct english_fields {
     bool in_digits;
 };
 
-// English names, ISO, and digits in the given order, then a time of day or
-// nothing. ASCII in any letter case; other text is no English date.
+// English names, ISO, and digits in the given order, with their year or a
+// day and month alone, then a time of day or nothing. ASCII in any letter
+// case; other text is no English date.
 std::optional<english_fields> parse_english(std::string_view text, date_order order) noexcept;
 
-// The same, as a Gregorian date from 100-01-01 to 9999-12-31.
-std::optional<civil_date> recognize_english(std::string_view text, date_order order) noexcept;
+// The same, as a Gregorian date from 100-01-01 to 9999-12-31; one without its
+// year is in the year of `today`.
+std::optional<civil_date> recognize_english(std::string_view text, date_order order, civil_date today) noexcept;
 
 } // namespace calc

@@ -140,8 +140,8 @@ bool may_begin(const pattern_tree &step, std::string_view text, const locale_wor
     case part::twelve_hour:
     case part::minute:
     case part::second: return digit;
-    case part::year: return digit || !words.first_years.empty();
-    case part::text: return step.ends || (!text.empty() && text.front() == step.part.text.front());
+    case part::text:
+        return step.ends || step.ends_without_year || (!text.empty() && text.front() == step.part.text.front());
     default: return true;
     }
 }
@@ -150,11 +150,15 @@ bool may_begin(const pattern_tree &step, std::string_view text, const locale_wor
 // be taken: a date's, then perhaps a time's after it.
 class walk {
 public:
-    walk(const locale_words &words, readings &found)
+    walk(const locale_words &words, int today, readings &found)
         : words(words)
+        , today(today)
         , found(found)
     {
     }
+
+    // A word for a day near today, then what may follow a date.
+    void relative_day(std::string_view text) const;
 
     // Every step after `done` that begins the rest: those of a date's
     // patterns, or of a time's after a date, joined to it by `join`.
@@ -164,22 +168,25 @@ public:
 private:
     void take(const pattern_tree &step, std::string_view rest, partial got, const time_join *join) const;
     void ended(std::string_view rest, const partial &got, const time_join *join) const;
+    void without_year(const pattern_tree &year, std::string_view rest, const partial &got) const;
     void after_date(std::string_view rest, const partial &got) const;
     void after_time(std::string_view rest, const partial &got, const time_join &join) const;
     template <typename Then>
     void zones(std::string_view rest, bool abbreviated, Then &&then) const;
 
     // A whole reading: a date that exists in its calendar, and a time of day that can be.
+    // An era's years are the era's: a date that names one writes its year.
     void finish(const partial &got) const
     {
-        if (got.time && !is_valid_time(*got.time))
+        if ((got.time && !is_valid_time(*got.time)) || (got.era && got.date.year_digits == 0))
             return;
         if (const auto c = calendar_of(got, words.own))
-            if (const auto date = check_date(*c, got.date))
+            if (const auto date = check_date(*c, in_year_of(*c, got.date, today)))
                 found(*date);
     }
 
     const locale_words &words;
+    int today;
     readings &found;
 };
 
@@ -255,6 +262,32 @@ void walk::ended(std::string_view rest, const partial &got, const time_join *joi
         after_date(rest, got);
 }
 
+// A date of this year may leave its year out, and the words after it with it
+// ("15 марта" for "15 марта 2004 г.").
+void walk::without_year(const pattern_tree &year, std::string_view rest, const partial &got) const
+{
+    if (year.ends)
+        ended(rest, got, nullptr);
+    for (const auto &step : year.next)
+        if (step.part.what == part::text) {
+            if (step.ends)
+                ended(rest, got, nullptr);
+            from(step, rest, got);
+        } else if (may_begin(step, rest, words)) {
+            take(step, rest, got, nullptr);
+        }
+}
+
+void walk::relative_day(std::string_view text) const
+{
+    for (const auto &[name, offset] : words.relative_days.starting(text))
+        if (const auto rest = take_loose(text, name))
+            if (const int z = today + offset; z >= first_day(calendar::gregorian) && z <= last_day(calendar::gregorian)) {
+                const auto [year, month, day] = civil_from_days(z);
+                after_date(*rest, {{year, 4, month, day}, month_names::none, calendar::gregorian, {}});
+            }
+}
+
 void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
 {
     for (const auto &step : done.next)
@@ -294,8 +327,10 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         const auto after = take_loose(rest, e.text);
         if (after)
             next(*after);
-        // The words that end a pattern may be cut short or left out ("2004 г." as "2004").
-        if (const auto cut = take_any_start(rest, e.text); step.ends && (!after || cut.data() != after->data()))
+        // The words that end a pattern may be cut short or left out ("2004 г." as "2004"),
+        // and so may those before a year that ends it, when the year is left out ("26.3" for "26.3.2026").
+        if (const auto cut = take_any_start(rest, e.text);
+            (step.ends || step.ends_without_year) && (!after || cut.data() != after->data()))
             ended(cut, got, join);
         break;
     }
@@ -307,6 +342,8 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         }
         break;
     case part::year:
+        if (!join)
+            without_year(step, rest, got);
         // Five digits for the Buddhist years of the last Gregorian centuries.
         if (const auto n = take_digits(rest, e.least_digits, 5)) {
             got.date.year = n->value;
@@ -360,12 +397,25 @@ pattern_tree tree_of(const std::vector<pattern> &patterns)
         }
         at->ends = at != &root;
     }
+    // Words before a year that ends a pattern, or that only words follow.
+    const auto mark = [](auto &self, pattern_tree &t) -> void {
+        for (auto &step : t.next) {
+            self(self, step);
+            t.ends_without_year = t.ends_without_year || (t.part.what == part::text && step.part.what == part::year &&
+                (step.ends || std::any_of(step.next.begin(), step.next.end(), [](const auto &n) {
+                    return n.part.what == part::text && n.ends;
+                })));
+        }
+    };
+    mark(mark, root);
     return root;
 }
 
-void match_formats(const locale_words &words, std::string_view text, readings &found)
+void match_formats(const locale_words &words, std::string_view text, int today, readings &found)
 {
-    walk(words, found).from(words.patterns, text, {});
+    const walk each(words, today, found);
+    each.from(words.patterns, text, {});
+    each.relative_day(text);
 }
 
 } // namespace calc

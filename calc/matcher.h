@@ -26,6 +26,7 @@ struct time_join {
 struct pattern_tree {
     element part;          // what this step takes; nothing at the root
     bool ends = false;     // a pattern ends after it
+    bool ends_without_year = false; // words a year ends a pattern after: a date without its year ends with them
     std::vector<pattern_tree> next;
 };
 
@@ -44,6 +45,7 @@ struct locale_words {
     std::vector<time_join> joins; // the empty one among them
     name_list day_periods;
     name_list utc_names;
+    name_list relative_days; // by how many days after today each is
 };
 
 // What the readings of one text found: a date, or two that clash.
@@ -58,9 +60,11 @@ struct readings {
     }
 };
 
-// Adds every date that the locale's formats read in the text to `found`, or
-// stops at the first clash.
+// Adds every date that the locale's formats read in the text to `found`, and
+// the day a word for a day near day number `today` names, or stops at the
+// first clash; a format without its year reads the year of its calendar that
+// holds today.
 // Preconditions: text is folded (calc/folding.h).
-void match_formats(const locale_words &words, std::string_view text, readings &found);
+void match_formats(const locale_words &words, std::string_view text, int today, readings &found);
 
 } // namespace calc

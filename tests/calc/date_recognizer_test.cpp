@@ -16,6 +16,8 @@ namespace {
 using calc::civil_date;
 
 constexpr std::optional<civil_date> no_date;
+// The day the texts are read on, unless a row says otherwise: a Monday, in a year that is not a leap year.
+constexpr civil_date dec7{2026, 12, 7};
 
 // Texts in a locale's own words, read with what the locale says of them.
 struct locale_reading {
@@ -23,22 +25,23 @@ struct locale_reading {
     const calc::locale_vocabulary *locale;
     const char *text;
     std::optional<civil_date> expected;
+    civil_date today = dec7;
     friend void PrintTo(const locale_reading &row, std::ostream *os) { *os << row.name; }
 };
 
 class ReadInLocale : public testing::TestWithParam<locale_reading> {};
 
 // As a front end reads a box: lower case (here ASCII's, as the platform would), then folded.
-std::optional<civil_date> read(const calc::locale_vocabulary &locale, std::string text)
+std::optional<civil_date> read(const calc::locale_vocabulary &locale, std::string text, civil_date today)
 {
     std::transform(text.begin(), text.end(), text.begin(), calc::ascii::to_lower);
     const auto folded = calc::fold(text);
-    return folded ? calc::date_recognizer(locale).recognize(*folded) : std::nullopt;
+    return folded ? calc::date_recognizer(locale).recognize(*folded, today) : std::nullopt;
 }
 
 TEST_P(ReadInLocale, GivesTheExpectedAnswer)
 {
-    EXPECT_EQ(read(*GetParam().locale, GetParam().text), GetParam().expected);
+    EXPECT_EQ(read(*GetParam().locale, GetParam().text, GetParam().today), GetParam().expected);
 }
 
 constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
@@ -58,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"WordsLeftOut", &spanish, "15 marzo 2004", no_date},
                     locale_reading{"SpacesLeftOut", &spanish, "15de marzode2004", mar15},
                     locale_reading{"AsciiCapitals", &spanish, "15 DE MARZO DE 2004", mar15},
-                    locale_reading{"NoYear", &spanish, "15 de marzo", no_date},
+                    locale_reading{"NoYear", &spanish, "15 de marzo", civil_date{2026, 3, 15}},
+                    locale_reading{"NoYearShort", &spanish, "15/3 14:30", civil_date{2026, 3, 15}},
+                    locale_reading{"NoYearOtherWeekday", &spanish, "lunes, 15 de marzo", no_date},
                     locale_reading{"Impossible", &spanish, "30 de febrero de 2045", no_date},
                     locale_reading{"OtherLanguage", &spanish, "15 de March de 2004", no_date},
                     locale_reading{"EnglishStillRead", &spanish, "March 15, 2004", mar15},
@@ -83,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"TimeInsideWithoutZone", &russian, "пн 15 мар 2004 14:30:05", mar15},
                     locale_reading{"ShortNameWithoutItsStop", &russian, "15 мар 2004 г.", mar15},
                     locale_reading{"Decomposed", &russian, "1 ма\u0438\u0306 2004 г.", civil_date{2004, 5, 1}},
+                    locale_reading{"NoYearWordsAfterLeftOut", &russian, "15 марта", civil_date{2026, 3, 15}},
                     locale_reading{"Units", &japanese, "2004年3月15日", mar15},
                     locale_reading{"UnitsWeekdayLast", &japanese, "2004年3月15日月曜日", mar15},
                     locale_reading{"UnitsWrongWeekday", &japanese, "2004年3月15日火曜日", no_date},
@@ -90,11 +96,12 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"DayPeriodBeforeTheTime", &japanese, "2004年3月15日 午後2:30", mar15},
                     locale_reading{"DayPeriodLeftOut", &japanese, "2004年3月15日 2:30", mar15},
                     locale_reading{"DayPeriodWithHour13", &japanese, "2004年3月15日 午後13:30", no_date},
+                    locale_reading{"UnitsNoYear", &japanese, "3月15日日曜日", civil_date{2026, 3, 15}},
+                    locale_reading{"DayAlone", &japanese, "15日", no_date},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
                     locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);
 
-constexpr civil_date dec7{2026, 12, 7};
 using sample_locales::thai, sample_locales::iranian, sample_locales::saudi, sample_locales::japanese_eras;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,7 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"HeiseiAfterItsEnd", &japanese_eras, "平成31年5月1日", no_date},
                     locale_reading{"EraUnnamedIsGregorian", &japanese_eras, "2026/12/7", dec7},
                     locale_reading{"Minguo", &japanese_eras, "民國115年12月7日", dec7},
-                    locale_reading{"MinguoTwoDigits", &japanese_eras, "民國38年1月1日", civil_date{1949, 1, 1}}),
+                    locale_reading{"MinguoTwoDigits", &japanese_eras, "民國38年1月1日", civil_date{1949, 1, 1}},
+                    locale_reading{"PersianYearBeganInMarch", &iranian, "16 آذر", civil_date{2025, 12, 7}, {2026, 1, 15}},
+                    locale_reading{"UmmAlQuraDigitsNoYear", &saudi, "27/6", dec7},
+                    locale_reading{"NoEraWithoutAYear", &saudi, "27 جمادى الآخرة هـ", no_date},
+                    locale_reading{"GregorianNameNoYear", &iranian, "7 مارس", civil_date{2026, 3, 7}}),
+    row_name<testing::TestParamInfo<locale_reading>>);
+
+INSTANTIATE_TEST_SUITE_P(
+    DaysAroundToday, ReadInLocale,
+    testing::Values(locale_reading{"EnglishUnderEveryLocale", &iranian, "today", dec7},
+                    locale_reading{"EnglishNowWithTime", &russian, "now 17:39", dec7},
+                    locale_reading{"AccentAndSpaceLeftOut", &spanish, "pasadomanana", civil_date{2026, 12, 9}},
+                    locale_reading{"ImpossibleTime", &spanish, "hoy 25:00", no_date},
+                    locale_reading{"WordsAfter", &spanish, "hoy mismo", no_date},
+                    locale_reading{"Units", &japanese, "今日17:39", dec7},
+                    locale_reading{"SpaceForNonJoiner", &iranian, "پس فردا", civil_date{2026, 12, 9}},
+                    locale_reading{"AcrossAYear", &spanish, "man\u0303ana", civil_date{2027, 1, 1}, {2026, 12, 31}},
+                    locale_reading{"PastTheRange", &spanish, "man\u0303ana", no_date, {9999, 12, 31}}),
     row_name<testing::TestParamInfo<locale_reading>>);
 
 // However many spaces stand around a typed date, only what they enclose counts toward the limit.

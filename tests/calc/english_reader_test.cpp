@@ -15,12 +15,15 @@ using enum calc::date_order;
 
 constexpr civil_date jan15{2004, 1, 15};
 constexpr std::optional<civil_date> no_date;
+// The day the tests read texts on, unless a row says otherwise: a Monday, in a year that is not a leap year.
+constexpr civil_date dec7{2026, 12, 7};
 
 // Texts that read the same under every order: month names, year-first forms.
 struct reading {
     const char *name;
     const char *text;
     std::optional<civil_date> expected;
+    civil_date today = dec7;
     // Names the row in test listings, instead of dumping its bytes.
     friend void PrintTo(const reading &row, std::ostream *os) { *os << row.name; }
 };
@@ -30,7 +33,7 @@ class ReadUnderEveryOrder : public testing::TestWithParam<reading> {};
 TEST_P(ReadUnderEveryOrder, GivesTheExpectedAnswer)
 {
     for (const auto order : {month_day_year, day_month_year, year_month_day})
-        EXPECT_EQ(calc::recognize_english(GetParam().text, order), GetParam().expected)
+        EXPECT_EQ(calc::recognize_english(GetParam().text, order, GetParam().today), GetParam().expected)
             << static_cast<int>(order);
 }
 
@@ -56,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"IsoDashes", "2004-01-15", jan15},
                     reading{"IsoSlashesShortFields", "2004/1/15", jan15},
                     reading{"IsoDots", "2004.01.15", jan15},
-                    reading{"StopAfterAShortFullName", "15 May. 2004", civil_date{2004, 5, 15}}),
+                    reading{"StopAfterAShortFullName", "15 May. 2004", civil_date{2004, 5, 15}},
+                    reading{"DayMonthThisYear", "15 Jan", civil_date{2026, 1, 15}},
+                    reading{"MonthDayThisYear", "March 26", civil_date{2026, 3, 26}},
+                    reading{"ThisYearWithTime", "15 Jan 14:30", civil_date{2026, 1, 15}}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"SaturdayIsLast", "Sat, 1 Jan 2000", civil_date{2000, 1, 1}},
                     reading{"WrongDay", "Friday, 15 January 2004", no_date},
                     reading{"RightDayWrongYear", "Thursday, 15 January 2003", no_date},
-                    reading{"AfterTheDate", "15 January 2004 Thursday", no_date}),
+                    reading{"AfterTheDate", "15 January 2004 Thursday", no_date},
+                    reading{"NotThisYearsOwn", "Thu Jan 15", no_date, {2027, 1, 1}}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"FirstDayFourDigits", "0100-01-01", civil_date{100, 1, 1}},
                     reading{"LastDay", "9999-12-31", civil_date{9999, 12, 31}},
                     reading{"DayBeforeFirst", "0099-12-31", no_date},
-                    reading{"DayBeforeFirstNamed", "31 Dec 099", no_date}),
+                    reading{"DayBeforeFirstNamed", "31 Dec 099", no_date},
+                    reading{"LeapDayInALeapYear", "29 Feb", civil_date{2028, 2, 29}, {2028, 12, 7}},
+                    reading{"LeapDayInAnotherYear", "29 Feb", no_date}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,8 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"MixedSeparators", "1/15-2004", no_date},
                     reading{"MixedSeparatorsYearFirst", "2004-01/15", no_date},
                     reading{"OnlySpacesBetweenNumbers", "2004 01 15", no_date},
-                    reading{"NoYearNumeric", "1/15", no_date},
-                    reading{"NoYearNamed", "Jan 15", no_date},
+                    reading{"NoYearNumericWithStops", "1.15", no_date},
+                    reading{"NoYearNamed", "Jan 15", civil_date{2026, 1, 15}},
+                    reading{"MonthAndYear", "January 2004", no_date},
+                    reading{"NumberAlone", "15", no_date},
                     reading{"TwoMonths", "Jan Feb 2004", no_date},
                     reading{"CommaBeforeDay", "2004 January, 15", no_date},
                     reading{"NameTooShort", "15 Ja 2004", no_date},
@@ -161,7 +172,7 @@ class ReadInOrder : public testing::TestWithParam<numeric_reading> {};
 
 TEST_P(ReadInOrder, GivesTheExpectedAnswer)
 {
-    EXPECT_EQ(calc::recognize_english(GetParam().text, GetParam().order), GetParam().expected);
+    EXPECT_EQ(calc::recognize_english(GetParam().text, GetParam().order, dec7), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,16 +193,20 @@ INSTANTIATE_TEST_SUITE_P(
                     numeric_reading{"OrdinalMonth", "1st/15/2004", month_day_year, no_date},
                     numeric_reading{"OrdinalDay", "15th/1/2004", day_month_year, no_date},
                     numeric_reading{"ThreeDigitDay", "1/015/2004", month_day_year, no_date},
-                    numeric_reading{"WithWeekday", "Thu 1/15/04 2:30 PM", month_day_year, jan15}),
+                    numeric_reading{"WithWeekday", "Thu 1/15/04 2:30 PM", month_day_year, jan15},
+                    numeric_reading{"MdThisYear", "3/26", month_day_year, civil_date{2026, 3, 26}},
+                    numeric_reading{"DmThisYear", "26/3", day_month_year, civil_date{2026, 3, 26}},
+                    numeric_reading{"DmRefusesMonthFirst", "3/26", day_month_year, no_date},
+                    numeric_reading{"NoYearOnlyWithSlashes", "3.26", month_day_year, no_date}),
     row_name<testing::TestParamInfo<numeric_reading>>);
 
 TEST(DateTextLength, LongerThan255IsNeverADate)
 {
     std::string text = "2004-01-15";
     text.resize(255, ' ');
-    EXPECT_EQ(calc::recognize_english(text, year_month_day), jan15);
+    EXPECT_EQ(calc::recognize_english(text, year_month_day, dec7), jan15);
     text += ' ';
-    EXPECT_EQ(calc::recognize_english(text, year_month_day), no_date);
+    EXPECT_EQ(calc::recognize_english(text, year_month_day, dec7), no_date);
 }
 
 } // namespace

@@ -9,42 +9,40 @@ namespace sample_locales {
 
 using calc::calendar;
 
-// Words between the parts; "mar" both Tuesday and March.
+// Words between the parts; "mar" both Tuesday and March; words for the days around today.
 inline const calc::locale_vocabulary spanish{
-    {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
-    {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
-      {"mayo", "may"}, {"junio", "jun"}, {"julio", "jul"}, {"agosto", "ago"},
-      {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
-    {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
-      {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}}};
+    .formats = {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
+    .months = {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
+                {"mayo", "may"}, {"junio", "jun"}, {"julio", "jul"}, {"agosto", "ago"},
+                {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
+    .weekdays = {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
+                  {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}},
+    .relative_days = {{"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}}};
 
 // Words after the year; a month's own form inside a date and alone; a time
 // joined by a word, and the C library's date-time, with the time inside.
 inline const calc::locale_vocabulary russian{
-    {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'.", "ddd dd MMM yyyy HH:mm:ss z"},
-    {{{"января", "январь", "янв."}, {"февраля", "февраль", "февр."}, {"марта", "март", "мар."},
-      {"апреля", "апрель", "апр."}, {"мая", "ма\u0438\u0306"}, {"июня", "июнь", "июн."},
-      {"июля", "июль", "июл."}, {"августа", "август", "авг."}, {"сентября", "сентябрь", "сент."},
-      {"октября", "октябрь", "окт."}, {"ноября", "ноябрь", "нояб."}, {"декабря", "декабрь", "дек."}}},
-    {{{"воскресенье", "вс"}, {"понедельник", "пн"}, {"вторник", "вт"}, {"среда", "ср"},
-      {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}},
-    calendar::gregorian, {}, {}, {},
-    {"HH:mm:ss z", "HH:mm"},
-    {{"' в '", ""}},
-    {},
-    {"всемирное координированное время"}};
+    .formats = {"dd.MM.yyyy", "dddd, d MMMM yyyy 'г'.", "ddd dd MMM yyyy HH:mm:ss z"},
+    .months = {{{"января", "январь", "янв."}, {"февраля", "февраль", "февр."}, {"марта", "март", "мар."},
+                {"апреля", "апрель", "апр."}, {"мая", "ма\u0438\u0306"}, {"июня", "июнь", "июн."},
+                {"июля", "июль", "июл."}, {"августа", "август", "авг."}, {"сентября", "сентябрь", "сент."},
+                {"октября", "октябрь", "окт."}, {"ноября", "ноябрь", "нояб."}, {"декабря", "декабрь", "дек."}}},
+    .weekdays = {{{"воскресенье", "вс"}, {"понедельник", "пн"}, {"вторник", "вт"}, {"среда", "ср"},
+                  {"четверг", "чт"}, {"пятница", "пт"}, {"суббота", "сб"}}},
+    .time_formats = {"HH:mm:ss z", "HH:mm"},
+    .time_joins = {{"' в '", ""}},
+    .utc_names = {"всемирное координированное время"}};
 
 // Units after each number and the weekday last, with no spaces; times in
 // units too, and the day's period before the time.
 inline const calc::locale_vocabulary japanese{
-    {"yyyy/MM/dd", "yyyy年M月d日dddd"},
-    {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
-    {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
-      {"金曜日", "金"}, {"土曜日", "土"}}},
-    calendar::gregorian, {}, {}, {},
-    {"H時mm分ss秒", "tth:mm"},
-    {},
-    {"午前", "午後"}};
+    .formats = {"yyyy/MM/dd", "yyyy年M月d日dddd"},
+    .months = {{{"1月"}, {"2月"}, {"3月"}, {"4月"}, {"5月"}, {"6月"}, {"7月"}, {"8月"}, {"9月"}, {"10月"}, {"11月"}, {"12月"}}},
+    .weekdays = {{{"日曜日", "日"}, {"月曜日", "月"}, {"火曜日", "火"}, {"水曜日", "水"}, {"木曜日", "木"},
+                  {"金曜日", "金"}, {"土曜日", "土"}}},
+    .time_formats = {"H時mm分ss秒", "tth:mm"},
+    .day_periods = {"午前", "午後"},
+    .relative_days = {{"今日", 0}, {"今", 0}}};
 
 // Calendars of their own, and eras; only the names the tests use.
 
@@ -57,14 +55,14 @@ inline const calc::locale_vocabulary thai{
     {},
     {{"พ.ศ.", calendar::buddhist}, {"ค.ศ.", calendar::gregorian}}};
 
-// Months of its own beside the Gregorian ones.
+// Months of its own beside the Gregorian ones; a word with a zero-width non-joiner.
 inline const calc::locale_vocabulary iranian{
-    {"yyyy/M/d", "d MMMM yyyy"},
-    {{{}, {}, {"مارس"}}},
-    {},
-    calendar::persian,
-    {{{}, {}, {}, {}, {}, {}, {}, {}, {"آذر"}, {}, {}, {"اسفند"}}},
-    {{"ه.ش.", calendar::persian}}};
+    .formats = {"yyyy/M/d", "d MMMM yyyy"},
+    .months = {{{}, {}, {"مارس"}}},
+    .own_calendar = calendar::persian,
+    .own_months = {{{}, {}, {}, {}, {}, {}, {}, {}, {"آذر"}, {}, {}, {"اسفند"}}},
+    .eras = {{"ه.ش.", calendar::persian}},
+    .relative_days = {{"پس\u200cفردا", 2}}};
 
 // Its own months' names with the Gregorian ones among them, as Windows lists them under Wine.
 inline const calc::locale_vocabulary saudi{

@@ -56,7 +56,7 @@ struct form {
     text_buffer text;
 };
 
-TEST(WholeRange, EveryDateReadsBackFromThreeForms)
+TEST(WholeRange, EveryDateReadsBackFromFourForms)
 {
     using order = calc::date_order;
     for (sys_days today = first_day; today <= last_day; today += days{1}) {
@@ -73,14 +73,16 @@ TEST(WholeRange, EveryDateReadsBackFromThreeForms)
                        text_buffer{}.add(date.month).add("/").add(date.day).add("/").add(date.year)}
                 : form{order::day_month_year,
                        text_buffer{}.add(date.day, 2).add(".").add(date.month, 2).add(".").add(date.year)},
+            // Without its year, on a day of that year.
+            {order::day_month_year, text_buffer{}.add(month_name).add(" ").add(date.day)},
         };
         for (const auto &[order, text] : forms)
-            ASSERT_TRUE(calc::recognize_english(text.text(), order) == date) << text.text();
+            ASSERT_TRUE(calc::recognize_english(text.text(), order, date) == date) << text.text();
 
         const bool last_of_month = year_month_day{today + days{1}}.day() == day{1};
         if (last_of_month) {
             const auto past_end = text_buffer{}.add(date.day + 1).add(" ").add(month_name).add(" ").add(date.year);
-            ASSERT_FALSE(calc::recognize_english(past_end.text(), order::month_day_year)) << past_end.text();
+            ASSERT_FALSE(calc::recognize_english(past_end.text(), order::month_day_year, date)) << past_end.text();
         }
     }
 }

@@ -2,6 +2,7 @@
 screen reader (the AT-SPI tree) would. Needs the desktop of tests/e2e/session;
 the weston helpers need it started with --wayland."""
 
+import glob
 import os
 import re
 import subprocess
@@ -15,6 +16,7 @@ import pyatspi
 warnings.filterwarnings("ignore", category=DeprecationWarning, message=r"Atspi\.")
 
 MAIN_CAPTION = "DATE DIFFERENCE"
+LIBFAKETIME = next(iter(glob.glob("/usr/lib/*/faketime/libfaketime.so.1")), None)
 CREDITS_CAPTION = "program by Ferrowby"
 QUESTION = "Do you want to quit this program"
 
@@ -37,6 +39,15 @@ def wait_until(condition, what, timeout=10.0, interval=0.05):
             what = what() if callable(what) else what
             raise AssertionError(f"timed out after {timeout} s waiting for {what}{detail}")
         time.sleep(interval)
+
+
+def clock_from(when):
+    """The environment in which the program's clock starts at `when`, a local
+    time ("2026-12-07 23:59:58"), and runs on from there: Debian's libfaketime
+    (scripts/install-deps test), preloaded into the program alone. Its timers
+    keep the real steady clock."""
+    assert LIBFAKETIME, "no libfaketime: run scripts/install-deps test"
+    return {"LD_PRELOAD": LIBFAKETIME, "FAKETIME": "@" + when, "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
 
 
 def run(*command):

@@ -9,7 +9,7 @@ import unittest
 import pyatspi
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop import MAIN_CAPTION, Program, has_state, key, run, window_geometry
+from desktop import MAIN_CAPTION, Program, clock_from, has_state, key, run, wait_until, window_geometry
 
 PROGRAM = None
 
@@ -113,6 +113,14 @@ class MainWindow(unittest.TestCase):
             ({"lang": "ar_SA.UTF-8"}, "٢٣ ذو القعدة ١٤٢٤ هـ", "20 مارس 2004", ["65", "9", "2", "0"]),
             ({"lang": "ja_JP.UTF-8"}, "平成16年1月15日", "H16/3/20", ["65", "9", "2", "0"]),
             ({"lang": "zh_TW.UTF-8"}, "民國93年1月15日", "2004/3/20", ["65", "9", "2", "0"]),
+            # Today and dates without their year, on a day the program's clock is set to.
+            ({"lang": "de_DE.UTF-8", **clock_from("2026-12-07 12:00:00")}, "heute", "24.12.",
+             ["17", "2", "0", "0"]),
+            ({"lang": "fa_IR.UTF-8", **clock_from("2026-12-07 12:00:00")}, "دیروز", "۱ دی",
+             ["16", "2", "0", "0"]),
+            # The local date: 8 December in Tokyo, where it is still the 7th in UTC.
+            ({"lang": "en_US.UTF-8", "TZ": "Asia/Tokyo", **clock_from("2026-12-08 08:00:00")}, "today",
+             "2026-12-07", ["1", "0", "0", "0"]),
         ]
         for environment, first, second, expected in cases:
             with self.subTest(**environment):
@@ -123,6 +131,30 @@ class MainWindow(unittest.TestCase):
                 program.wait_for_focus(0)
                 self.assertEqual(program.texts()[2:], expected)
                 program.stop()
+
+    def test_enter_after_midnight_counts_from_the_new_day(self):
+        before, after = ["24", "-3", "0", "0"], ["23", "-3", "0", "0"]  # from 7 and 8 December 2026
+        # Started just before midnight; given more time on the next try, should it take longer to start.
+        for seconds_left in (2, 4, 8, 16, 32):
+            program = self.start(**clock_from(f"2026-12-07 23:59:{60 - seconds_left:02}"))
+            program.enter_date("2026-12-31")
+            program.wait_for_focus(1)
+            program.enter_date("today")
+            program.wait_for_focus(0)
+            if program.texts()[2:] == before:
+                break
+            program.stop()
+        else:
+            self.fail("the program never showed the figures of 7 December before midnight, even given 32 s")
+        seen = [before]
+
+        def enter_again():  # in Text1 and Text2 by turns
+            key("Return")
+            program.wait_for_focus(len(seen) % 2)
+            seen.append(program.texts()[2:])
+            return seen[-1] != before
+        wait_until(enter_again, lambda: f"Enter to count from 8 December; it gave {seen[-3:]}", seconds_left + 30)
+        self.assertEqual(seen[-1], after)
 
 
 if __name__ == "__main__":

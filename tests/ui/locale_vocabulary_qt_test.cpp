@@ -23,11 +23,14 @@ const char *const locales[] = {"C",     "en_US", "de_DE", "es_ES", "ja_JP", "ru_
                                "ko_KR", "bg_BG", "pl_PL", "tr_TR", "el_GR", "ar_EG", "zh_CN", "cs_CZ",
                                "lt_LT", "vi_VN", "he_IL", "fr_FR"};
 
+// The day the texts are read on: a Monday, in a year that is not a leap year.
+const QDate today(2026, 12, 7);
+
 // As a date box reads a text: in the locale's lower case, folded, then recognized.
 std::optional<calc::civil_date> readIn(const calc::date_recognizer &recognizer, const QString &text, const QLocale &l)
 {
     const auto folded = calc::fold(lowerCasedForDates(text, l));
-    return folded ? recognizer.recognize(*folded) : std::nullopt;
+    return folded ? recognizer.recognize(*folded, {today.year(), today.month(), today.day()}) : std::nullopt;
 }
 
 std::optional<calc::civil_date> civil(QDate date)
@@ -143,7 +146,7 @@ private slots:
         row("de_DE", "January 15, 2004", QDate(2004, 1, 15));
         row("de_DE", "Dienstag, 15. März 2004", none);
         row("de_DE", "30. Februar 2045", none);
-        row("de_DE", "7. März", none);
+        row("de_DE", "7. März", QDate(2026, 3, 7));
         row("de_DE", "15. marzo 2004", none);
         row("es_ES", "lunes, 15 de marzo de 2004", QDate(2004, 3, 15));
         row("es_ES", "15 de marzo de 2004", QDate(2004, 3, 15));
@@ -228,6 +231,26 @@ private slots:
         row("ja_JP", "２００４／３／１５", QDate(2004, 3, 15));
         row("hu_HU", "1927. nov 26.", QDate(1927, 11, 26));
         row("lv_LV", "1933. gada 12. apr", QDate(1933, 4, 12));
+        // The days around today, in the locale's words and in English, in any case, a time after.
+        row("en_US", "Tomorrow 17:39", today.addDays(1));
+        row("de_DE", "heute 9:30", today);
+        row("de_DE", "ÜBERMORGEN", today.addDays(2));
+        row("fr_FR", "aujourd'hui", today);
+        row("fr_FR", "apres-demain", today.addDays(2));
+        row("ru_RU", "СЕГОДНЯ", today);
+        row("ja_JP", "一昨日", today.addDays(-2));
+        row("th_TH", "พรุ่งนี้", today.addDays(1));
+        row("fa_IR", "پس فردا", today.addDays(2));
+        // A day and month without their year, in this year of the calendar they are written in.
+        row("en_US", "3/26", QDate(2026, 3, 26));
+        row("en_US", "January 2004", none);
+        row("en_GB", "3/26", none);
+        row("de_DE", "20.04.", QDate(2026, 4, 20));
+        row("de_DE", "Montag, 7. Dezember", today);
+        row("ja_JP", "12月7日", today);
+        row("fa_IR", "۱۶ آذر", today);
+        row("ar_SA", "٢٧ جمادى الآخرة", today);
+        row("th_TH", "7 ธ.ค.", today);
     }
 
     void readsWhatPeopleType()
@@ -258,7 +281,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QDate, date);
-        QCOMPARE(calc::date_recognizer(localeVocabulary(QLocale(locale))).recognize("01/02/03"), civil(date));
+        QCOMPARE(calc::date_recognizer(localeVocabulary(QLocale(locale))).recognize("01/02/03", {2026, 12, 7}), civil(date));
     }
 };
 

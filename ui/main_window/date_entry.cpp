@@ -25,20 +25,20 @@ date_entry::date_entry(const calc::locale_vocabulary &vocabulary, lower_case low
 }
 
 // The text is read only once folded, and folded once.
-std::optional<calc::civil_date> date_entry::read(std::u16string_view box) const
+std::optional<calc::civil_date> date_entry::read(std::u16string_view box, calc::civil_date today) const
 {
     const auto typed = calc::typed_date_text(box);
     if (!typed)
         return std::nullopt;
     const auto folded = calc::fold(lower(*typed));
-    return folded ? recognizer.recognize(*folded) : std::nullopt;
+    return folded ? recognizer.recognize(*folded, today) : std::nullopt;
 }
 
-std::optional<calc::difference_texts> date_entry::results(std::u16string_view first,
-                                                          std::u16string_view second) const
+std::optional<calc::difference_texts> date_entry::results(std::u16string_view first, std::u16string_view second,
+                                                          calc::civil_date today) const
 {
-    const auto to = read(second);
-    const auto from = read(first);
+    const auto to = read(second, today);
+    const auto from = read(first, today);
     if (!from || !to)
         return std::nullopt;
     return calc::format_differences(calc::date_difference(*from, *to));

@@ -20,9 +20,11 @@ public:
 
     date_entry(const calc::locale_vocabulary &vocabulary, lower_case lower);
 
-    // Enter: both boxes read once, and the four result texts when both hold
-    // dates; nothing otherwise, and the results then keep what they show.
-    std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second) const;
+    // Enter: both boxes read once, with the one today the front end read from
+    // its clock for this Enter (the user's local date), and the four result
+    // texts when both hold dates; nothing otherwise, and the results then keep what they show.
+    std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second,
+                                                  calc::civil_date today) const;
 
     // What a screen reader says of Text1 and Text2 besides their labels once Enter has moved the
     // focus to box `to` (1 or 2): what each box is and, on `to` alone, the results Enter calculated.
@@ -33,7 +35,7 @@ public:
 private:
     // The date a box's text holds, by the one recognition that both decides
     // whether it is a date and which.
-    std::optional<calc::civil_date> read(std::u16string_view box) const;
+    std::optional<calc::civil_date> read(std::u16string_view box, calc::civil_date today) const;
 
     calc::date_recognizer recognizer;
     lower_case lower;

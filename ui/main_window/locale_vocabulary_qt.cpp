@@ -3,6 +3,7 @@
 #include "ui/main_window/c_library_dates_qt.h"
 #include "ui/main_window/locale_calendars_qt.h"
 #include "ui/main_window/locale_times_qt.h"
+#include "ui/main_window/relative_days_qt.h"
 #include "ui/main_window/typed_forms.h"
 
 #include <QLocale>
@@ -56,6 +57,7 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
     addLocaleCalendars(dates, written);
     addLocaleTimes(dates, written);
     addCLibraryDates(dates, written, locale == QLocale::system());
+    addRelativeDays(dates, written);
     addTypedForms(dates, written.name().section(QLatin1Char('_'), 0, 0).toStdString());
     calc::lower_picture_words(dates, [&](std::string_view words) {
         return lowerCasedForDates(QString::fromUtf8(words.data(), static_cast<int>(words.size())), locale);

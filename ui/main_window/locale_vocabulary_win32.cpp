@@ -1,11 +1,13 @@
 #include "ui/main_window/locale_vocabulary_win32.h"
 
 #include "ui/main_window/typed_forms.h"
+#include "ui/main_window/relative_days_win32.h"
 #include "ui/unicode_win32.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <initializer_list>
 #include <iterator>
@@ -114,6 +116,35 @@ std::wstring decomposed(std::wstring_view text)
     });
 }
 
+// The words of the user's language for the days around today, which Windows
+// lacks, from the table made of ICU's: by the user's locale name, or the
+// longest start of it the table holds ("sr-Latn-RS", "sr-Latn", "sr").
+void addRelativeDays(calc::locale_vocabulary &dates)
+{
+    wchar_t user[LOCALE_NAME_MAX_LENGTH]{};
+    GetUserDefaultLocaleName(user, LOCALE_NAME_MAX_LENGTH);
+    std::string name;
+    for (const wchar_t *c = user; *c; ++c)
+        name += static_cast<char>(*c); // locale names are ASCII
+    const auto before = [](const relative_day_words &row, const std::string &locale) {
+        return std::strcmp(row.locale, locale.c_str()) < 0;
+    };
+    for (;;) {
+        const auto row = std::lower_bound(std::begin(relative_days), std::end(relative_days), name, before);
+        if (row != std::end(relative_days) && row->locale == name) {
+            constexpr int offsets[] = {-2, -1, 0, 1, 2, 0}; // in the order of relative_day_words::words
+            for (std::size_t i = 0; i < row->words.size(); ++i)
+                if (*row->words[i])
+                    dates.relative_days.emplace_back(lowerCasedForDates(utf16(row->words[i])), offsets[i]);
+            return;
+        }
+        const auto cut = name.find_last_of("-_");
+        if (cut == std::string::npos)
+            return;
+        name.resize(cut);
+    }
+}
+
 } // namespace
 
 std::string lowerCasedForDates(std::wstring_view text)
@@ -173,6 +204,7 @@ calc::locale_vocabulary localeVocabulary()
             dates.formats.push_back(utf8(calendarInfo(id, format)));
         addEras(dates, id, calendars);
     }
+    addRelativeDays(dates);
     addTypedForms(dates, utf8(localeInfo(LOCALE_SISO639LANGNAME)));
     calc::lower_picture_words(dates, [](std::string_view words) { return lowerCasedForDates(utf16(words)); });
     return dates;

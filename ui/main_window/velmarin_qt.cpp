@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,6 +61,13 @@ bool typesCarriageReturn(const QKeyEvent &key)
 std::u16string_view asUtf16(const QString &text)
 {
     return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The user's local date, in the system's time zone.
+calc::civil_date today()
+{
+    const QDate date = QDate::currentDate();
+    return {date.year(), date.month(), date.day()};
 }
 
 } // namespace
@@ -123,7 +131,7 @@ void velmarin::Text2_KeyPress()
 std::optional<calc::difference_texts> velmarin::difference()
 {
     const QString first = Text1->text(), second = Text2->text();
-    auto texts = dates.results(asUtf16(first), asUtf16(second));
+    auto texts = dates.results(asUtf16(first), asUtf16(second), today());
     if (!texts)
         return texts;
     Text3->setText(QString::fromStdString(texts->days));

@@ -35,6 +35,14 @@ std::u16string textOf(HWND control)
     return text;
 }
 
+// The user's local date, in the system's time zone.
+calc::civil_date today()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
 HWND createControl(HWND window, DWORD extra, const wchar_t *kind, const char *text, DWORD controlStyle)
 {
     return checked(CreateWindowExW(extra, kind, utf16(text).c_str(), WS_CHILD | WS_VISIBLE | controlStyle, 0, 0, 0,
@@ -231,7 +239,7 @@ void velmarin::Text2_KeyPress()
 
 std::optional<calc::difference_texts> velmarin::difference()
 {
-    auto texts = dates.results(textOf(Text[1]), textOf(Text[2]));
+    auto texts = dates.results(textOf(Text[1]), textOf(Text[2]), today());
     if (!texts)
         return texts;
     checked(SetWindowTextW(Text[3], utf16(texts->days).c_str()), "SetWindowText");
