@@ -129,7 +129,7 @@ constexpr std::optional<std::string_view> take_abbreviation(std::string_view s) 
 // Whether a text may begin with what a step of a pattern takes: a number, or
 // its words, unless they may be left out. Most steps are so told apart from a
 // text at once.
-bool may_begin(const pattern_tree &step, std::string_view text, const locale_words &words)
+bool may_begin(const pattern_tree &step, std::string_view text)
 {
     text = skip_spaces(text);
     const bool digit = !text.empty() && is_digit(text.front());
@@ -273,7 +273,7 @@ void walk::without_year(const pattern_tree &year, std::string_view rest, const p
             if (step.ends)
                 ended(rest, got, nullptr);
             from(step, rest, got);
-        } else if (may_begin(step, rest, words)) {
+        } else if (may_begin(step, rest)) {
             take(step, rest, got, nullptr);
         }
 }
@@ -293,7 +293,7 @@ void walk::from(const pattern_tree &done, std::string_view rest, const partial &
     for (const auto &step : done.next)
         if (found.clash)
             return;
-        else if (may_begin(step, rest, words))
+        else if (may_begin(step, rest))
             take(step, rest, got, join);
 }
 
@@ -393,7 +393,7 @@ pattern_tree tree_of(const std::vector<pattern> &patterns)
         pattern_tree *at = &root;
         for (const auto &e : p) {
             const auto same = std::find_if(at->next.begin(), at->next.end(), [&](const auto &t) { return t.part == e; });
-            at = same != at->next.end() ? &*same : &at->next.emplace_back(pattern_tree{e, false, {}});
+            at = same != at->next.end() ? &*same : &at->next.emplace_back(pattern_tree{.part = e, .next = {}});
         }
         at->ends = at != &root;
     }
