@@ -38,7 +38,7 @@ std::vector<writer> icuForms(const char *name, bool withTime = false)
 {
     using style = icu::DateFormat::EStyle;
     std::vector<writer> forms;
-    for (const auto [date, time] : {std::pair<style, style>{icu::DateFormat::kLong, icu::DateFormat::kMedium},
+    for (const auto &[date, time] : {std::pair<style, style>{icu::DateFormat::kLong, icu::DateFormat::kMedium},
                                     std::pair<style, style>{icu::DateFormat::kShort, icu::DateFormat::kShort}}) {
         std::shared_ptr<icu::DateFormat> format(withTime ? icu::DateFormat::createDateTimeInstance(date, time, icu::Locale(name))
                                                          : icu::DateFormat::createDateInstance(date, icu::Locale(name)));

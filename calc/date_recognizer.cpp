@@ -38,10 +38,15 @@ name_list relative_days_of(const locale_vocabulary &vocabulary)
     std::vector<name_list::name> all{{"today", 0}, {"now", 0}, {"yesterday", -1}, {"tomorrow", 1}};
     for (const auto &[text, offset] : vocabulary.relative_days) {
         all.push_back({text, offset});
-        std::string typed = text;
-        for (const std::string_view apostrophe : {"\u2019", "\u02bc"})
-            for (auto at = typed.find(apostrophe); at != std::string::npos; at = typed.find(apostrophe, at))
-                typed.replace(at, apostrophe.size(), "'");
+        std::string typed;
+        for (std::string_view rest = text; !rest.empty();) {
+            std::size_t apostrophe = 0;
+            for (const std::string_view typographic : {"\u2019", "\u02bc"})
+                if (rest.starts_with(typographic))
+                    apostrophe = typographic.size();
+            typed += apostrophe ? std::string_view("'") : rest.substr(0, 1);
+            rest.remove_prefix(apostrophe ? apostrophe : 1);
+        }
         all.push_back({std::move(typed), offset});
     }
     return name_list(std::move(all));

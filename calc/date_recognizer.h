@@ -23,9 +23,9 @@ struct locale_vocabulary {
     // Pictures such as "dddd, d. MMMM yyyy" (see calc/format_pictures.h): those
     // of every calendar the locale writes dates in. The first is the short
     // format of its own calendar, which decides the order of digits-only dates.
-    std::vector<std::string> formats;
-    std::array<std::vector<std::string>, 12> months;  // every name of each Gregorian month, January first
-    std::array<std::vector<std::string>, 7> weekdays; // Sunday first
+    std::vector<std::string> formats{};
+    std::array<std::vector<std::string>, 12> months{};  // every name of each Gregorian month, January first
+    std::array<std::vector<std::string>, 7> weekdays{}; // Sunday first
 
     // The locale's own calendar: digits-only dates are in it, and so are
     // dates in its months' names, and in Thai every date without an era.
