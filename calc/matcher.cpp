@@ -194,10 +194,11 @@ private:
 // ("16 آذر 1405 ه.ش."), a time in English or ISO, or one the locale's way.
 void walk::after_date(std::string_view rest, const partial &got) const
 {
-    if (is_time_or_nothing(rest))
+    // Any other reading of what follows would name the same date.
+    if (is_time_or_nothing(rest)) {
         finish(got);
-    if (tokens::at_end(rest))
         return;
+    }
     if (!got.era)
         for (const auto &[name, era] : words.eras.starting(rest))
             if (const auto after = take_loose(rest, name)) {
@@ -223,7 +224,8 @@ void walk::after_time(std::string_view rest, const partial &got, const time_join
             finish(got);
     };
     end(rest);
-    zones(rest, false, end);
+    if (!tokens::at_end(rest))
+        zones(rest, false, end);
 }
 
 constexpr std::pair<std::string_view, std::string_view> brackets[] = {{"", ""}, {"(", ")"}, {"[", "]"}};
@@ -342,7 +344,9 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         }
         break;
     case part::year:
-        if (!join)
+        // Three digits or more where the year stands are a year: neither a time nor anything
+        // else that may follow a date begins so.
+        if (const auto digits = take_digits(rest, 3, 5); !join && !digits)
             without_year(step, rest, got);
         // Five digits for the Buddhist years of the last Gregorian centuries.
         if (const auto n = take_digits(rest, e.least_digits, 5)) {
