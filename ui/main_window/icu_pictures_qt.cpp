@@ -63,11 +63,11 @@ std::string pictureOf(const QString &pattern)
     return picture.toStdString();
 }
 
-QString icuText(icu::DateFormat &format, int day, int seconds, icu::FieldPosition *field)
+QString icuText(icu::DateFormat &format, int day, icu::FieldPosition *field)
 {
     format.adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));
     icu::UnicodeString text;
     icu::FieldPosition none;
-    format.format((static_cast<UDate>(day) * 86400 + seconds) * 1000, text, field ? *field : none);
+    format.format(static_cast<UDate>(day) * U_MILLIS_PER_DAY, text, field ? *field : none);
     return fromIcu(text);
 }

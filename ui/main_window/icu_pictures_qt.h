@@ -16,6 +16,6 @@ QString fromIcu(const icu::UnicodeString &text);
 // minute, s the second, a, b and B the day's period, z and its kin the zone.
 std::string pictureOf(const QString &pattern);
 
-// What ICU writes at calc's day number `day` and `seconds` into it, read as a
-// time in UTC; `field`, where given, learns where one of its fields stands.
-QString icuText(icu::DateFormat &format, int day, int seconds = 0, icu::FieldPosition *field = nullptr);
+// What ICU writes of calc's day number `day`, read as a day in UTC; `field`,
+// where given, learns where one of its fields stands.
+QString icuText(icu::DateFormat &format, int day, icu::FieldPosition *field = nullptr);

@@ -88,7 +88,7 @@ void addCalendar(calc::locale_vocabulary &vocabulary, const QLocale &locale, icu
     if (calc::is_japanese_era(calendars.front())) {
         const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(icu::DateFormat::kLong, in));
         icu::FieldPosition year(UDAT_YEAR_FIELD);
-        const QString text = icuText(*format, calc::first_day(calendar::reiwa), 0, &year);
+        const QString text = icuText(*format, calc::first_day(calendar::reiwa), &year);
         const QString first = text.mid(year.getBeginIndex(), year.getEndIndex() - year.getBeginIndex());
         if (!first.isEmpty() && !first.front().isDigit())
             vocabulary.first_years.push_back(lowerCasedForDates(first, locale));

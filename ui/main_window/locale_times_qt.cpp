@@ -46,6 +46,13 @@ void addLocaleTimes(calc::locale_vocabulary &vocabulary, const QLocale &locale)
     const icu::ResourceBundle patterns = at(gregorian, {"DateTimePatterns"}, status);
     if (U_FAILURE(status))
         return;
+    // The words of "{1} 'um' {0}" between the date and the time, and after the time ("{1} को {0} बजे").
+    const auto addJoin = [&](const QString &join) {
+        const auto date = join.indexOf(QLatin1String("{1}")), time = join.indexOf(QLatin1String("{0}"));
+        if (date >= 0 && time > date)
+            vocabulary.time_joins.emplace_back(pictureOf(join.mid(date + 3, time - date - 3)),
+                                               pictureOf(join.mid(time + 3)));
+    };
     bool partsOfTheDay = false;
     int32_t n = 0;
     strings(patterns, [&](const QString &pattern) {
@@ -54,20 +61,10 @@ void addLocaleTimes(calc::locale_vocabulary &vocabulary, const QLocale &locale)
             partsOfTheDay = partsOfTheDay || pattern.contains(QLatin1Char('B'));
         } else if (n < 8) {
             vocabulary.formats.push_back(pictureOf(pattern)); // ICU's dates, which most programs write
+        } else {
+            addJoin(pattern);
         }
         ++n;
-    });
-    // The words of "{1} 'um' {0}" between the date and the time, and after the time ("{1} को {0} बजे").
-    const auto addJoin = [&](const QString &join) {
-        const auto date = join.indexOf(QLatin1String("{1}")), time = join.indexOf(QLatin1String("{0}"));
-        if (date >= 0 && time > date)
-            vocabulary.time_joins.emplace_back(pictureOf(join.mid(date + 3, time - date - 3)),
-                                               pictureOf(join.mid(time + 3)));
-    };
-    n = 0;
-    strings(patterns, [&](const QString &join) {
-        if (n++ >= 8)
-            addJoin(join);
     });
     UErrorCode atTime = U_ZERO_ERROR;
     strings(at(gregorian, {"DateTimePatterns%atTime"}, atTime), addJoin);
