@@ -3,7 +3,8 @@
 // writes in the calendars Qt lacks and in eras, and its dates with times.
 
 #include "calc/folding.h"
-#include "ui/main_window/locale_vocabulary_qt.h"
+#include "locale_dates/locale_vocabulary_qt.h"
+#include "locale_dates/lower_case_qt.h"
 
 #include <benchmark/benchmark.h>
 

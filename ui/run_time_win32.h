@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/unicode_win32.h"
+#include "locale_dates/unicode_win32.h"
 
 #include <windows.h>
 

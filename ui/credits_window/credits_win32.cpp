@@ -1,9 +1,9 @@
 #include "ui/credits_window/credits_win32.h"
 
+#include "locale_dates/unicode_win32.h"
 #include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_design.h"
 #include "ui/run_time_win32.h"
-#include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
 #include "ui/work_area_win32.h"
 

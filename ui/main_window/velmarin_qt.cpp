@@ -1,9 +1,10 @@
 #include "ui/main_window/velmarin_qt.h"
 
+#include "locale_dates/locale_vocabulary_qt.h"
+#include "locale_dates/lower_case_qt.h"
 #include "ui/credits_window/credits_qt.h"
-#include "ui/main_window/accessible_box_qt.h"
 #include "ui/designed_size_qt.h"
-#include "ui/main_window/locale_vocabulary_qt.h"
+#include "ui/main_window/accessible_box_qt.h"
 #include "ui/main_window/velmarin_design.h"
 
 #include <QAccessible>
@@ -74,7 +75,8 @@ calc::civil_date today()
 
 velmarin::velmarin(QWidget *parent)
     : QWidget(parent)
-    , dates(localeDateEntry(QLocale()))
+    , dates(localeVocabulary(QLocale()),
+            [locale = QLocale()](std::u16string_view text) { return lowerCasedForDates(text, locale); })
 {
     setWindowTitle(QString::fromLatin1(design::caption));
     const text_size text = desktopTextSize();

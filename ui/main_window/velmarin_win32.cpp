@@ -1,11 +1,12 @@
 #include "ui/main_window/velmarin_win32.h"
 
+#include "locale_dates/locale_vocabulary_win32.h"
+#include "locale_dates/lower_case_win32.h"
+#include "locale_dates/unicode_win32.h"
 #include "ui/annotation_win32.h"
 #include "ui/credits_window/credits_win32.h"
-#include "ui/main_window/locale_vocabulary_win32.h"
 #include "ui/main_window/velmarin_design.h"
 #include "ui/run_time_win32.h"
-#include "ui/unicode_win32.h"
 #include "ui/window_class_win32.h"
 #include "ui/work_area_win32.h"
 
@@ -90,7 +91,10 @@ void velmarin::open(HINSTANCE instance, int show, const char *applicationTitle)
 
 velmarin::velmarin(HWND window)
     : window(window)
-    , dates(localeDateEntry())
+    , dates(localeVocabulary(), [](std::u16string_view text) {
+        // Windows' wide characters are UTF-16.
+        return lowerCasedForDates({reinterpret_cast<const wchar_t *>(text.data()), text.size()});
+    })
 {
 }
 

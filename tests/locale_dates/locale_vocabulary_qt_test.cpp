@@ -1,5 +1,6 @@
 #include "calc/folding.h"
-#include "ui/main_window/locale_vocabulary_qt.h"
+#include "locale_dates/locale_vocabulary_qt.h"
+#include "locale_dates/lower_case_qt.h"
 
 #include <QDate>
 #include <QLocale>

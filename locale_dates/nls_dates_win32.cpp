@@ -1,13 +1,11 @@
-#include "ui/main_window/locale_vocabulary_win32.h"
+#include "locale_dates/nls_dates_win32.h"
 
-#include "ui/main_window/typed_forms.h"
-#include "ui/main_window/relative_days_win32.h"
-#include "ui/unicode_win32.h"
+#include "locale_dates/lower_case_win32.h"
+#include "locale_dates/unicode_win32.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cwchar>
 #include <initializer_list>
 #include <iterator>
@@ -108,58 +106,10 @@ void addEras(calc::locale_vocabulary &dates, CALID id, const std::vector<calenda
     }
 }
 
-// The compatibility decomposition makes full-width forms plain ("２００４／３／１５").
-std::wstring decomposed(std::wstring_view text)
-{
-    return textOfCall<std::wstring>([text](wchar_t *out, int size) {
-        return NormalizeString(NormalizationKD, text.data(), static_cast<int>(text.size()), out, size);
-    });
-}
-
-// The words of the user's language for the days around today, which Windows
-// lacks, from the table made of ICU's: by the user's locale name, or the
-// longest start of it the table holds ("sr-Latn-RS", "sr-Latn", "sr").
-void addRelativeDays(calc::locale_vocabulary &dates)
-{
-    wchar_t user[LOCALE_NAME_MAX_LENGTH]{};
-    GetUserDefaultLocaleName(user, LOCALE_NAME_MAX_LENGTH);
-    std::string name;
-    for (const wchar_t *c = user; *c; ++c)
-        name += static_cast<char>(*c); // locale names are ASCII
-    const auto before = [](const relative_day_words &row, const std::string &locale) {
-        return std::strcmp(row.locale, locale.c_str()) < 0;
-    };
-    for (;;) {
-        const auto row = std::lower_bound(std::begin(relative_days), std::end(relative_days), name, before);
-        if (row != std::end(relative_days) && row->locale == name) {
-            constexpr int offsets[] = {-2, -1, 0, 1, 2, 0}; // in the order of relative_day_words::words
-            for (std::size_t i = 0; i < row->words.size(); ++i)
-                if (*row->words[i])
-                    dates.relative_days.emplace_back(lowerCasedForDates(utf16(row->words[i])), offsets[i]);
-            return;
-        }
-        const auto cut = name.find_last_of("-_");
-        if (cut == std::string::npos)
-            return;
-        name.resize(cut);
-    }
-}
-
 } // namespace
 
-std::string lowerCasedForDates(std::wstring_view text)
+void addNlsDates(calc::locale_vocabulary &dates)
 {
-    // Linguistic casing: Turkish "EKİM" is "ekim".
-    const auto lower = textOfCall<std::wstring>([text](wchar_t *out, int size) {
-        return LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING, text.data(),
-                             static_cast<int>(text.size()), out, size, nullptr, nullptr, 0);
-    });
-    return utf8(decomposed(lower));
-}
-
-calc::locale_vocabulary localeVocabulary()
-{
-    calc::locale_vocabulary dates;
     CALID own = CAL_GREGORIAN;
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_ICALENDARTYPE | LOCALE_RETURN_NUMBER,
                     reinterpret_cast<LPWSTR>(&own), sizeof own / sizeof(wchar_t));
@@ -204,16 +154,9 @@ calc::locale_vocabulary localeVocabulary()
             dates.formats.push_back(utf8(calendarInfo(id, format)));
         addEras(dates, id, calendars);
     }
-    addRelativeDays(dates);
-    addTypedForms(dates, utf8(localeInfo(LOCALE_SISO639LANGNAME)));
-    calc::lower_picture_words(dates, [](std::string_view words) { return lowerCasedForDates(utf16(words)); });
-    return dates;
 }
 
-date_entry localeDateEntry()
+std::string userLanguage()
 {
-    // Windows' wide characters are UTF-16.
-    return {localeVocabulary(), [](std::u16string_view text) {
-                return lowerCasedForDates({reinterpret_cast<const wchar_t *>(text.data()), text.size()});
-            }};
+    return utf8(localeInfo(LOCALE_SISO639LANGNAME));
 }

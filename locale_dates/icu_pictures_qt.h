@@ -4,11 +4,8 @@
 
 #include <unicode/datefmt.h>
 #include <unicode/fieldpos.h>
-#include <unicode/unistr.h>
 
 #include <string>
-
-QString fromIcu(const icu::UnicodeString &text);
 
 // An ICU pattern ("EEEE, d. MMMM y 'um' HH:mm") as the recognizer's pictures
 // write it (calc/format_pictures.h): G the era, y the year, M and

@@ -1,6 +1,6 @@
-#include "ui/main_window/c_library_dates_qt.h"
+#include "locale_dates/c_library_dates_qt.h"
 
-#include "ui/main_window/locale_vocabulary_qt.h"
+#include "locale_dates/lower_case_qt.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,13 +1,10 @@
-#include "ui/main_window/icu_pictures_qt.h"
+#include "locale_dates/icu_pictures_qt.h"
+
+#include "locale_dates/icu_data_qt.h"
 
 #include <unicode/timezone.h>
 
 #include <algorithm>
-
-QString fromIcu(const icu::UnicodeString &text)
-{
-    return QString::fromUtf16(text.getBuffer(), text.length());
-}
 
 std::string pictureOf(const QString &pattern)
 {

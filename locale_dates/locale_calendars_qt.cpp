@@ -1,7 +1,8 @@
-#include "ui/main_window/locale_calendars_qt.h"
+#include "locale_dates/locale_calendars_qt.h"
 
-#include "ui/main_window/icu_pictures_qt.h"
-#include "ui/main_window/locale_vocabulary_qt.h"
+#include "locale_dates/icu_data_qt.h"
+#include "locale_dates/icu_pictures_qt.h"
+#include "locale_dates/lower_case_qt.h"
 
 #include <QLocale>
 #include <QString>
@@ -103,24 +104,18 @@ std::vector<std::string> calendarsUsedIn(icu::Locale in)
     UErrorCode status = U_ZERO_ERROR;
     if (!*in.getCountry())
         in.addLikelySubtags(status);
-    const auto close = [](UResourceBundle *b) { ures_close(b); };
-    using bundle = std::unique_ptr<UResourceBundle, decltype(close)>;
-    const bundle data(ures_openDirect(nullptr, "supplementalData", &status), close);
-    const bundle preferences(ures_getByKey(data.get(), "calendarPreferenceData", nullptr, &status), close);
+    // Not a locale's data, but the world's, with nothing to fall back to.
+    const icu::LocalUResourceBundlePointer data(ures_openDirect(nullptr, "supplementalData", &status));
+    const icu::ResourceBundle preferences = icu::ResourceBundle(data.getAlias(), status).get("calendarPreferenceData", status);
     UErrorCode found = status;
-    bundle used(ures_getByKey(preferences.get(), in.getCountry(), nullptr, &found), close);
+    icu::ResourceBundle used = preferences.get(in.getCountry(), found);
     if (U_FAILURE(found)) {
         found = status;
-        used.reset(ures_getByKey(preferences.get(), "001", nullptr, &found)); // the world's
+        used = preferences.get("001", found); // the world's
     }
     std::vector<std::string> keywords;
-    for (int32_t i = 0; U_SUCCESS(found) && i < ures_getSize(used.get()); ++i) {
-        int32_t length = 0;
-        UErrorCode read = U_ZERO_ERROR;
-        const UChar *name = ures_getStringByIndex(used.get(), i, &length, &read);
-        if (U_SUCCESS(read))
-            icu::UnicodeString(name, length).toUTF8String(keywords.emplace_back());
-    }
+    if (U_SUCCESS(found))
+        forEachString(used, [&keywords](const QString &name) { keywords.push_back(name.toStdString()); });
     return keywords;
 }
 
