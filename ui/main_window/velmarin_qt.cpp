@@ -77,7 +77,7 @@ velmarin::velmarin(QWidget *parent)
     , dates(localeDateEntry(QLocale()))
 {
     setWindowTitle(QString::fromLatin1(design::caption));
-    const text_size text = desktopTextSize();
+    const text_size text = desktopTextSize(*this);
     formSize = QSize(px(design::client_width, text), px(design::client_height, text));
     setDesignedSize(*this, formSize);
     // Before the boxes exist: Qt makes a box's interface once, as it is first asked for.
