@@ -36,12 +36,14 @@ inline QMargins windowFrame()
 
 // The text of the labels and boxes against Qt's own default, Sans Serif at 9 points, which its
 // generic theme gives where no desktop names a font (Fusion under a bare window manager), and
-// which the layout was made for. As line heights, which are what a box must hold.
-inline text_size desktopTextSize()
+// which the layout was made for. As line heights, which are what a box must hold, and all at
+// the window's DPI, as its widgets draw them: a font keeps the DPI it was made at, and on
+// Wayland the desktop's are made before Qt knows the screen, at 100 DPI, not 96.
+inline text_size desktopTextSize(const QWidget &window)
 {
-    const int label = QFontMetrics(QApplication::font("QLabel")).height();
-    const int box = QFontMetrics(QApplication::font("QLineEdit")).height();
-    return {std::max(label, box), QFontMetrics(QFont(QStringLiteral("Sans Serif"), 9)).height()};
+    const auto height = [&window](const QFont &font) { return QFontMetrics(font, &window).height(); };
+    return {std::max(height(QApplication::font("QLabel")), height(QApplication::font("QLineEdit"))),
+            height(QFont(QStringLiteral("Sans Serif"), 9))};
 }
 
 // Opens a top-level window at the size its contents were laid out for, or as

@@ -20,6 +20,13 @@ def size(extent):
     return right - left, bottom - top
 
 
+def client_area(extent):
+    """The size inside the frame Qt draws: its title bar, 30 pixels high, and a
+    border of 3 on the other sides."""
+    width, height = size(extent)
+    return width - 6, height - 33
+
+
 class Wayland(unittest.TestCase):
     def start(self, **kwargs):
         program = Program(PROGRAM, **kwargs)
@@ -42,6 +49,8 @@ class Wayland(unittest.TestCase):
         self.addCleanup(protocol.stop)
         errors = tempfile.TemporaryFile("w+")
         program = self.start(stderr=errors)
+        # At scale 1 and Qt's standard text, as designed.
+        self.assertEqual(client_area(program.wayland_window(MAIN_CAPTION)), (233, 348))
 
         program.enter_date("15 January 2004")
         program.wait_for_focus(1)

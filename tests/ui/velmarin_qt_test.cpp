@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +16,15 @@ namespace {
 QFont standardFont(int points = 9)
 {
     return {QStringLiteral("Sans Serif"), points};
+}
+
+// The same, made at that DPI: a font keeps it, as the desktop's does on Wayland (100 there).
+QFont madeAt(int dpi, int points)
+{
+    QImage device(1, 1, QImage::Format_Mono);
+    device.setDotsPerMeterX(qRound(dpi / 0.0254));
+    device.setDotsPerMeterY(qRound(dpi / 0.0254));
+    return {standardFont(points), &device};
 }
 
 const QStringList initialTexts{"enter a date", "ENTER A DATE", "days difference",
@@ -71,19 +81,23 @@ private slots:
     void startsAsDesigned_data()
     {
         QTest::addColumn<int>("points"); // of the desktop's text, in Qt's default family
-        QTest::newRow("Qt's default text") << 9;
-        QTest::newRow("smaller text keeps the design") << 7;
-        QTest::newRow("14 points grow it") << 14; // which fits the 800x600 screen of Qt 5 off screen
+        QTest::addColumn<int>("dpi"); // the font was made at
+        QTest::newRow("Qt's default text") << 9 << 96;
+        QTest::newRow("Qt's default text made at 100 DPI") << 9 << 100;
+        QTest::newRow("smaller text keeps the design") << 7 << 96;
+        QTest::newRow("14 points grow it") << 14 << 96; // which fits the 800x600 screen of Qt 5 off screen
     }
 
     void startsAsDesigned()
     {
         QFETCH(int, points);
-        QApplication::setFont(standardFont(points));
+        QFETCH(int, dpi);
+        QApplication::setFont(madeAt(dpi, points));
         open();
-        // As designed, but grown by as much as the text is taller than the standard.
+        // As designed, but grown by as much as the boxes' text, as they draw it, is taller than the standard.
+        const QLineEdit *drawn = box(*window, 1);
         const double growth =
-            std::max(1.0, 1.0 * QFontMetrics(QApplication::font()).height() / QFontMetrics(standardFont()).height());
+            std::max(1.0, 1.0 * drawn->fontMetrics().height() / QFontMetrics(standardFont(), drawn).height());
         const auto grown = [growth](QRect r) { return QRect(r.topLeft() * growth, r.size() * growth); };
         QCOMPARE(window->windowTitle(), "DATE DIFFERENCE");
         QCOMPARE(window->size(), grown(QRect(0, 0, 233, 348)).size());

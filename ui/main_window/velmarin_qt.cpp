@@ -79,7 +79,7 @@ velmarin::velmarin(QWidget *parent)
             [locale = QLocale()](std::u16string_view text) { return lowerCasedForDates(text, locale); })
 {
     setWindowTitle(QString::fromLatin1(design::caption));
-    const text_size text = desktopTextSize();
+    const text_size text = desktopTextSize(*this);
     formSize = QSize(px(design::client_width, text), px(design::client_height, text));
     setDesignedSize(*this, formSize);
     // Before the boxes exist: Qt makes a box's interface once, as it is first asked for.
