@@ -1,6 +1,6 @@
 # The two set-up commands, and a few more; CMake presets do the real work.
 .PHONY: run test test-under-load asan fuzz bench check-desktop-files package \
-        check-package windows test-windows qt5 clean
+        check-package windows windows-installer test-windows qt5 clean
 
 JOBS ?= $(shell nproc)
 
@@ -66,8 +66,12 @@ windows:
 	cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
 
-# Runs it under Wine; not part of make test, since Wine needs 32-bit support.
-test-windows: windows
+# Its installer: build/windows/orvandel-VERSION.msi
+windows-installer: windows
+	cmake --build --preset windows --target windows_installer
+
+# Runs both under Wine; not part of make test, since Wine needs 32-bit support.
+test-windows: windows-installer
 	@scripts/install-deps windows-test
 	scripts/test-windows build/windows
 
