@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // Registers one of the program's window classes, with the program's icon
-// (app/orvandel_win32.rc) and the arrow cursor.
+// (app/orvandel_win32.rc.in) and the arrow cursor.
 inline void registerWindowClass(HINSTANCE instance, const wchar_t *name, WNDPROC procedure,
                                 HBRUSH background = nullptr)
 {
