@@ -128,6 +128,8 @@ LRESULT velmarin::handle(UINT message, WPARAM wParam, LPARAM lParam)
         run_time::windowOpened();
         createControls();
         layOut(checked(GetDpiForWindow(window), "GetDpiForWindow"));
+        // Once sized: a box as yet of no width would scroll its prompt out of view to show the caret.
+        selectAll(Text[1]);
         return 0;
     case WM_DPICHANGED: {
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
@@ -172,7 +174,6 @@ void velmarin::createControls()
     checked(SetWindowSubclass(Text[1], dateBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this)), "SetWindowSubclass");
     checked(SetWindowSubclass(Text[2], dateBoxProcedure, 2, reinterpret_cast<DWORD_PTR>(this)), "SetWindowSubclass");
     describeDateBoxes(1, std::nullopt);
-    selectAll(Text[1]);
     focused = Text[1];
 }
 
