@@ -273,12 +273,11 @@ class Program:
         return focused[0] if focused else None
 
     def enter_date(self, text):
-        """Replaces the focused box's text, then presses Enter. xdotool types
-        ASCII; other letters, which it types unreliably (it borrows a spare key
-        for each and may drop some), are handed over through the accessibility
-        tree, as an input method would."""
+        """Types over the focused box's text, which start-up and Enter select,
+        then presses Enter. xdotool types ASCII; other letters, which it types
+        unreliably (it borrows a spare key for each and may drop some), are
+        handed over through the accessibility tree, as an input method would."""
         if text.isascii():
-            key("ctrl+a")
             type_text(text)
         else:
             self.boxes()[self.focused_box()].queryEditableText().setTextContents(text)

@@ -83,7 +83,7 @@ class Leaving(unittest.TestCase):
     def test_no_keeps_the_main_window_as_it_was(self):
         program = self.start()
         type_text("15 January 2004")
-        wait_until(lambda: program.texts()[0] == "enter a date15 January 2004", "the typed text")
+        wait_until(lambda: program.texts()[0] == "15 January 2004", "the text typed over the prompt")
         before = program.texts()
         main = program.x_window(MAIN_CAPTION)
         ways = [  # how the window is closed, how the answer No is given

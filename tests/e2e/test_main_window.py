@@ -38,6 +38,7 @@ class MainWindow(unittest.TestCase):
                 self.assertTrue(has_state(box, pyatspi.STATE_FOCUSABLE))
                 self.assertEqual(has_state(box, pyatspi.STATE_READ_ONLY), index >= 2)
                 self.assertEqual(has_state(box, pyatspi.STATE_FOCUSED), index == 0)
+        self.assertEqual(boxes[0].queryText().getSelection(0), (0, len(INITIAL_TEXTS[0])))
 
     def test_without_a_display_it_says_so_and_fails(self):
         unset = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")
@@ -61,18 +62,18 @@ class MainWindow(unittest.TestCase):
     def test_typed_dates_give_the_differences(self):
         program = self.start()
         results = INITIAL_TEXTS[2:]
-        # Each step: the date typed into the focused box, then the four results,
-        # the box that has the focus afterwards and the description a screen
-        # reader reads as the focus arrives there.
+        # Each step: the date typed over the focused box's text, then the four
+        # results, the box that has the focus afterwards and the description a
+        # screen reader reads as the focus arrives there.
         steps = [
-            ("15 January 2004", results, 1, "second date"),  # the second box is not a date yet
+            ("15 January 2004", results, 1, "second date"),  # over the prompt; the second box is none yet
             ("20 March 2004", ["65", "9", "2", "0"], 0,
              "first date. 65 days, 9 weeks, 2 months, 0 years difference"),
-            ("20 March 2004", ["0", "0", "0", "0"], 1,
+            ("20 March 2004", ["0", "0", "0", "0"], 1,  # over the date just calculated
              "second date. 0 days, 0 weeks, 0 months, 0 years difference"),
             ("15 January 2004", ["65", "-9", "2", "0"], 0,  # the swapped pair
              "first date. 65 days, -9 weeks, 2 months, 0 years difference"),
-            ("not a date", ["65", "-9", "2", "0"], 1, "second date"),  # nothing new to hear
+            ("not a date", results, 1, "second date"),  # no figures of the dates before, nothing to hear
         ]
         plain = ["first date", "second date"]
         for typed, expected, focus, description in steps:
@@ -85,6 +86,7 @@ class MainWindow(unittest.TestCase):
                 boxes = program.boxes()
                 self.assertEqual(boxes[focus].description, description)
                 self.assertEqual(boxes[1 - focus].description, plain[1 - focus])
+                self.assertEqual(boxes[focus].queryText().getSelection(0), (0, len(texts[focus])))
                 for box, text in zip(boxes, texts):  # the one run Orca builds a line from
                     self.assertEqual(list(box.queryText().getAttributeRun(0, True)[1:]), [0, len(text)])
 

@@ -127,6 +127,7 @@ private slots:
         QCOMPARE(box(*window, 1)->accessibleDescription(), "first date");
         QCOMPARE(box(*window, 2)->accessibleDescription(), "second date");
         QCOMPARE(QApplication::focusWidget(), box(*window, 1));
+        QCOMPARE(box(*window, 1)->selectedText(), "enter a date"); // so that typing replaces it
     }
 
     // A screen reader builds the line it speaks from the runs of text attributes.
@@ -161,12 +162,12 @@ private slots:
         QTest::addColumn<QString>("said"); // after the description of the box the focus moves to
 
         const Key enter{Qt::Key_Return, Qt::NoModifier};
-        const QStringList unchanged = initialTexts.mid(2);
+        const QStringList initial = initialTexts.mid(2);
         const QString janToMar = ". 65 days, 9 weeks, 2 months, 0 years difference";
-        QTest::newRow("initial texts: nothing calculated") << "enter a date" << "ENTER A DATE" << 1 << enter << unchanged << "";
-        QTest::newRow("initial texts, from the second box") << "enter a date" << "ENTER A DATE" << 2 << enter << unchanged << "";
-        QTest::newRow("only the first is a date") << "15 January 2004" << "ENTER A DATE" << 1 << enter << unchanged << "";
-        QTest::newRow("only the second is a date") << "enter a date" << "20 March 2004" << 2 << enter << unchanged << "";
+        QTest::newRow("initial texts: nothing calculated") << "enter a date" << "ENTER A DATE" << 1 << enter << initial << "";
+        QTest::newRow("initial texts, from the second box") << "enter a date" << "ENTER A DATE" << 2 << enter << initial << "";
+        QTest::newRow("only the first is a date") << "15 January 2004" << "ENTER A DATE" << 1 << enter << initial << "";
+        QTest::newRow("only the second is a date") << "enter a date" << "20 March 2004" << 2 << enter << initial << "";
         QTest::newRow("two dates, Enter in the second box")
             << "15 January 2004" << "20 March 2004" << 2 << enter << QStringList{"65", "9", "2", "0"} << janToMar;
         QTest::newRow("keypad Enter")
@@ -204,11 +205,14 @@ private slots:
 
         typeInto(box(*window, 1), first);
         typeInto(box(*window, 2), second);
+        for (int n = 3; n <= 6; ++n)
+            box(*window, n)->setText("17"); // of earlier dates: no Enter may leave them
         box(*window, pressedIn)->setFocus();
         QTest::keyClick(box(*window, pressedIn), key.key, key.modifiers);
 
         QCOMPARE(results(*window), expected);
         QCOMPARE(QApplication::focusWidget(), box(*window, 3 - pressedIn));
+        QCOMPARE(box(*window, 3 - pressedIn)->selectedText(), box(*window, 3 - pressedIn)->text());
         // The key itself never lands in a box.
         QCOMPARE(box(*window, 1)->text(), first);
         QCOMPARE(box(*window, 2)->text(), second);
@@ -255,16 +259,9 @@ private slots:
         typeInto(box(*window, 1), "1 January 2004");
         QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
         typeInto(box(*window, 2), "not a date");
-        QTest::keyClick(box(*window, 2), Qt::Key_Return);
-        QCOMPARE(results(*window), (QStringList{"65", "9", "2", "0"}));
-        QCOMPARE(box(*window, 1)->accessibleDescription(), "first date"); // nothing new to hear
-    }
-
-    void differenceWithoutTwoDatesChangesNothing()
-    {
-        typeInto(box(*window, 1), "15 January 2004");
-        window->difference();
+        QTest::keyClick(box(*window, 2), Qt::Key_Return); // until Enter finds no date
         QCOMPARE(results(*window), initialTexts.mid(2));
+        QCOMPARE(box(*window, 1)->accessibleDescription(), "first date"); // nothing to hear
     }
 
     void numericDatesFollowTheLocale_data()

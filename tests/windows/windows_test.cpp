@@ -153,6 +153,14 @@ HWND focusIn(HWND window)
     return inputOf(window).hwndFocus;
 }
 
+// As Tab leaves a box, and start-up and Enter the date box they bring the focus to: typing replaces it all.
+bool allSelected(HWND box)
+{
+    DWORD start = 0, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == static_cast<DWORD>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0));
+}
+
 int scaled(int twips)
 {
     return MulDiv(twips, dpi, 1440);
@@ -360,6 +368,7 @@ void checkLayout(const form &f)
     checkFits(f.window, grown(design::client_width), grown(design::client_height), "the main window");
     check(!(GetWindowLongW(f.window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)), "the window can be resized");
     check(waitUntil([&] { return focusIn(f.window) == f.Text[1]; }), "the focus does not start in Text1");
+    check(allSelected(f.Text[1]), "Text1's prompt is not selected at start-up");
     const RECT origin = clientRectOnScreen(f.window);
     for (std::size_t n = 1; n <= 6; ++n) {
         const auto &pair = design::boxes[n - 1];
@@ -394,7 +403,7 @@ void checkLayout(const form &f)
     }
 }
 
-enum class entry { set_text, typed };
+enum class entry { set_text, typed }; // typed: over what Enter selects, as a person types
 enum class enter_key { enter, keypad, ctrl_m, ctrl_j, alt_enter };
 
 struct enter_case {
@@ -404,7 +413,7 @@ struct enter_case {
     entry how;
     std::size_t pressedIn;
     enter_key with;
-    std::vector<std::wstring> expected; // empty: the results keep their texts
+    std::vector<std::wstring> expected; // empty: no results, so the initial texts, or the earlier ones for other keys
     const wchar_t *said = nullptr;      // after the description of the box the focus moves to; null: not checked
 };
 
@@ -423,23 +432,27 @@ void pressKey(enter_key with)
 std::chrono::milliseconds enterDates(const form &f, const enter_case &c)
 {
     const std::vector<std::wstring> initial = {L"days difference", L"WEEKS DIFFERENCE", L"MONTHS DIFFERENCE",
-                                               L"YEARS DIFFERENCE"};
-    for (std::size_t n = 3; n <= 6; ++n)
-        setText(f.Text[n], initial[n - 3]);
-    for (std::size_t n : {1u, 2u}) {
+                                               L"YEARS DIFFERENCE"},
+                                    earlier = {L"17", L"2", L"0", L"0"};
+    // Into the box the key is pressed in last; typed, each over what an Enter in the other box selected.
+    for (std::size_t n : {3 - c.pressedIn, c.pressedIn}) {
         const std::wstring &date = n == 1 ? c.first : c.second;
+        const std::string name = std::string(c.name) + ": Text" + std::to_string(n);
         if (c.how == entry::set_text) {
             setText(f.Text[n], date);
             continue;
         }
-        // Emptied first: Wine's edit control takes seconds to replace a long text key by key.
-        setText(f.Text[n], L"");
-        focus(f.Text[n]);
-        check(waitUntil([&] { return focusIn(f.window) == f.Text[n]; }), std::string(c.name) + ": no focus to type into");
+        focus(f.Text[3 - n]);
+        check(waitUntil([&] { return focusIn(f.window) == f.Text[3 - n]; }), name + ": no focus to press Enter in");
+        press({VK_RETURN});
+        check(waitUntil([&] { return focusIn(f.window) == f.Text[n] && allSelected(f.Text[n]); }),
+              name + ": Enter did not bring the focus, its text selected");
         type(date);
         check(waitUntil([&] { return textOf(f.Text[n]) == date; }),
-              std::string(c.name) + ": typing reached the box as " + narrow(textOf(f.Text[n])));
+              name + ": typing over its text left " + narrow(textOf(f.Text[n])));
     }
+    for (std::size_t n = 3; n <= 6; ++n)
+        setText(f.Text[n], earlier[n - 3]);
     const HWND pressed = f.Text[c.pressedIn];
     focus(pressed);
     SendMessageW(pressed, EM_SETSEL, 0, 0);
@@ -465,12 +478,14 @@ std::chrono::milliseconds enterDates(const form &f, const enter_case &c)
     // However much a box holds, Enter answers at once.
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(clock_type::now() - sent);
     check(took < 500ms, std::string(c.name) + ": the key took " + std::to_string(took.count()) + " ms");
-    const auto expected = c.expected.empty() ? initial : c.expected;
+    const auto expected = !c.expected.empty() ? c.expected : carriageReturn ? initial : earlier;
     check(waitUntil([&] { return f.results() == expected; }), std::string(c.name) + ": results " +
               narrow(f.results()[0]) + " " + narrow(f.results()[1]) + " " + narrow(f.results()[2]) + " " +
               narrow(f.results()[3]));
-    if (carriageReturn)
+    if (carriageReturn) {
         check(textOf(pressed) == before, std::string(c.name) + ": the key changed the box's text");
+        check(allSelected(other), std::string(c.name) + ": the box the focus moved to has not its text selected");
+    }
     if (describes && carriageReturn && (c.expected.empty() || c.said)) {
         const auto plain = [](std::size_t n) { return wide(design::boxes[n - 1].description); };
         const std::wstring heard = descriptionOf(other);
@@ -563,6 +578,8 @@ void checkEnter(const form &f)
         long_text += L"1/";
     std::vector<enter_case> cases = {
         {"initial texts", L"enter a date", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
+        {"typed over the prompts", L"15 January 2004", L"20 March 2004", entry::typed, 2, enter_key::enter,
+         jan_to_mar},
         {"only the first is a date", L"15 January 2004", L"ENTER A DATE", entry::set_text, 1, enter_key::enter, {}},
         {"only the second is a date", L"enter a date", L"20 March 2004", entry::set_text, 2, enter_key::enter, {}},
         {"later to earlier", L"20 March 2004", L"15 January 2004", entry::set_text, 1, enter_key::enter,
@@ -577,7 +594,7 @@ void checkEnter(const form &f)
          enter_key::ctrl_j, {}},
         {"Alt+Enter is no carriage return", L"15 January 2004", L"20 March 2004", entry::set_text, 2,
          enter_key::alt_enter, {}},
-        {"typed, a year short of a day", L"1 January 2004", L"31 December 2004", entry::typed, 2,
+        {"typed over calculated dates", L"1 January 2004", L"31 December 2004", entry::typed, 2,
          enter_key::enter, {L"365", L"52", L"12", L"0"}},
         {"a date amid 20,000 spaces", amid_spaces.c_str(), L"20 March 2004", entry::set_text, 1, enter_key::enter,
          jan_to_mar},

@@ -44,6 +44,13 @@ std::optional<calc::difference_texts> date_entry::results(std::u16string_view fi
     return calc::format_differences(calc::date_difference(*from, *to));
 }
 
+std::array<std::string, 4> date_entry::shown(const std::optional<calc::difference_texts> &calculated)
+{
+    if (calculated)
+        return {calculated->days, calculated->weeks, calculated->months, calculated->years};
+    return {design::boxes[2].initial, design::boxes[3].initial, design::boxes[4].initial, design::boxes[5].initial};
+}
+
 std::array<std::string, 2> date_entry::descriptions(std::size_t to,
                                                     const std::optional<calc::difference_texts> &calculated)
 {

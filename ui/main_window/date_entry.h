@@ -22,9 +22,13 @@ public:
 
     // Enter: both boxes read once, with the one today the front end read from
     // its clock for this Enter (the user's local date), and the four result
-    // texts when both hold dates; nothing otherwise, and the results then keep what they show.
+    // texts when both hold dates; nothing otherwise.
     std::optional<calc::difference_texts> results(std::u16string_view first, std::u16string_view second,
                                                   calc::civil_date today) const;
+
+    // What Text3 to Text6 show after Enter: the results it calculated or, when a box held no date,
+    // their initial texts again, so that no figures of earlier dates pass for the answer.
+    static std::array<std::string, 4> shown(const std::optional<calc::difference_texts> &calculated);
 
     // What a screen reader says of Text1 and Text2 besides their labels once Enter has moved the
     // focus to box `to` (1 or 2): what each box is and, on `to` alone, the results Enter calculated.

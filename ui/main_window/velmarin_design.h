@@ -13,7 +13,8 @@ inline constexpr char caption[] = "DATE DIFFERENCE";
 struct labelled_box {
     int label_top;
     const char *heading;     // the label's text
-    const char *initial;     // the box's text until the first calculation
+    const char *initial;     // the box's text until the first calculation; a result box's again after
+                             // an Enter that calculates nothing
     const char *description; // what a screen reader adds to the heading, which both date boxes share
 };
 

@@ -98,6 +98,8 @@ velmarin::velmarin(QWidget *parent)
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
+    // Selected as Tab selects it, so that typing replaces the prompt.
+    Text1->selectAll();
     Text1->setFocus();
 }
 
@@ -117,16 +119,19 @@ bool velmarin::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Enter calculates when both boxes hold dates and always moves to the other box.
+// Enter calculates when both boxes hold dates and always moves to the other box, its whole text
+// selected before the focus arrives, as a screen reader then reads it.
 void velmarin::Text1_KeyPress()
 {
     describeDateBoxes(2, difference());
+    Text2->selectAll();
     Text2->setFocus(Qt::OtherFocusReason);
 }
 
 void velmarin::Text2_KeyPress()
 {
     describeDateBoxes(1, difference());
+    Text1->selectAll();
     Text1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -134,12 +139,9 @@ std::optional<calc::difference_texts> velmarin::difference()
 {
     const QString first = Text1->text(), second = Text2->text();
     auto texts = dates.results(asUtf16(first), asUtf16(second), today());
-    if (!texts)
-        return texts;
-    Text3->setText(QString::fromStdString(texts->days));
-    Text4->setText(QString::fromStdString(texts->weeks));
-    Text5->setText(QString::fromStdString(texts->months));
-    Text6->setText(QString::fromStdString(texts->years));
+    QLineEdit *const results[] = {Text3, Text4, Text5, Text6};
+    for (std::size_t n = 0; const auto &shown : date_entry::shown(texts))
+        results[n++]->setText(QString::fromStdString(shown));
     return texts;
 }
 

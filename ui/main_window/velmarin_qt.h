@@ -18,7 +18,7 @@ public:
     explicit velmarin(QWidget *parent = nullptr);
 
     // Writes the differences of the dates in Text1 and Text2 into Text3..Text6 and returns
-    // them; nothing when either box holds no date.
+    // them; when either box holds no date, writes back their initial texts and returns nothing.
     std::optional<calc::difference_texts> difference();
 
 protected:

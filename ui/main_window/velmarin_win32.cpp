@@ -65,6 +65,13 @@ void focus(HWND control)
     checkedCall("SetFocus", [=] { return SetFocus(control) || GetFocus() == control; });
 }
 
+// As Tab selects a box's text, so that typing replaces it; before the focus arrives, as a screen
+// reader then reads it.
+void selectAll(HWND box)
+{
+    SendMessageW(box, EM_SETSEL, 0, -1);
+}
+
 // Windows' "Make text bigger", in percent, which each program applies to its fonts itself.
 int textScaleFactor()
 {
@@ -125,6 +132,8 @@ LRESULT velmarin::handle(UINT message, WPARAM wParam, LPARAM lParam)
         run_time::windowOpened();
         createControls();
         layOut(checked(GetDpiForWindow(window), "GetDpiForWindow"));
+        // Once sized: a box as yet of no width would scroll its prompt out of view to show the caret.
+        selectAll(Text[1]);
         return 0;
     case WM_DPICHANGED: {
         const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
@@ -232,24 +241,22 @@ LRESULT CALLBACK velmarin::dateBoxProcedure(HWND box, UINT message, WPARAM wPara
 void velmarin::Text1_KeyPress()
 {
     describeDateBoxes(2, difference());
+    selectAll(Text[2]);
     focus(Text[2]);
 }
 
 void velmarin::Text2_KeyPress()
 {
     describeDateBoxes(1, difference());
+    selectAll(Text[1]);
     focus(Text[1]);
 }
 
 std::optional<calc::difference_texts> velmarin::difference()
 {
     auto texts = dates.results(textOf(Text[1]), textOf(Text[2]), today());
-    if (!texts)
-        return texts;
-    checked(SetWindowTextW(Text[3], utf16(texts->days).c_str()), "SetWindowText");
-    checked(SetWindowTextW(Text[4], utf16(texts->weeks).c_str()), "SetWindowText");
-    checked(SetWindowTextW(Text[5], utf16(texts->months).c_str()), "SetWindowText");
-    checked(SetWindowTextW(Text[6], utf16(texts->years).c_str()), "SetWindowText");
+    for (std::size_t n = 3; const auto &shown : date_entry::shown(texts))
+        checked(SetWindowTextW(Text[n++], utf16(shown).c_str()), "SetWindowText");
     return texts;
 }
 
