@@ -3,6 +3,7 @@
 // A time of day after a date, and a time zone after the time, which the
 // date's reading then leaves out: a zone written does not move the date.
 
+#include "calc/ascii.h"
 #include "calc/tokens.h"
 
 #include <optional>
@@ -93,26 +94,21 @@ constexpr bool take_zone_words(std::string_view &s) noexcept
 }
 
 // A zone's name as the tz database writes it, an area and a place, in square
-// brackets, as Java writes it after an offset: "[America/New_York]",
-// "[America/Port-au-Prince]", "[Etc/GMT+5]".
+// brackets, as Java writes it after an offset: "[America/New_York]", "[Etc/GMT+5]".
 constexpr bool take_area_location(std::string_view &s) noexcept
 {
     auto rest = s;
     if (!take_mark(rest, '['))
         return false;
+    const auto is_joint = [](const token &t) {
+        return t.what == kind::mark && std::string_view("_-+").find(t.text[0]) != std::string_view::npos;
+    };
     int parts = 0;
     do {
-        const auto first = scan(rest);
-        if (first.what != kind::word)
+        if (scan(rest).what != kind::word)
             return false;
-        rest = first.after;
-        for (auto joint = scan(rest); joint.what == kind::mark && std::string_view("_-+").find(joint.text[0]) != std::string_view::npos;
-             joint = scan(rest)) {
-            const auto next = scan(joint.after);
-            if (next.what != kind::word && next.what != kind::number)
-                return false;
-            rest = next.after;
-        }
+        for (auto t = scan(rest); t.what == kind::word || t.what == kind::number || is_joint(t); t = scan(rest))
+            rest = t.after;
         ++parts;
     } while (take_mark(rest, '/'));
     if (parts < 2 || !take_mark(rest, ']'))
@@ -121,11 +117,16 @@ constexpr bool take_area_location(std::string_view &s) noexcept
     return true;
 }
 
-// A fraction of a second after a full stop or a comma, down to nanoseconds,
-// or none; false for a mark without its digits.
+// A fraction of a second, down to nanoseconds, or none: after a full stop,
+// or a comma its digits follow at once ("09:03:41,123", never a year in
+// "09:03:41, 2004"). False for a full stop without its digits.
 constexpr bool take_fraction(std::string_view &s) noexcept
 {
-    return !(take_mark(s, '.') || take_mark(s, ',')) || take_number(s, 1, 9);
+    if (auto rest = s; take_mark(rest, ',') && !rest.empty() && ascii::is_digit(rest.front()))
+        s = rest;
+    else if (!take_mark(s, '.'))
+        return true;
+    return take_number(s, 1, 9).has_value();
 }
 
 // "14:30", "14:30:05", "14:30:05.250", "09:03:41,123", "2:30 pm", "10am", or
@@ -257,7 +258,8 @@ static_assert(!is_time_or_nothing("09:03 +2400") && !is_time_or_nothing("09:03 (
 static_assert(is_time_or_nothing(", 10am - 11am") && is_time_or_nothing("at 09:03:41,123 +0100 (CET)")
               && is_time_or_nothing("t04:03:41-05:00[america/new_york]") && is_time_or_nothing("09:03 -05:00 est"));
 static_assert(!is_time_or_nothing("10") && !is_time_or_nothing(",") && !is_time_or_nothing("10am - 13pm")
-              && !is_time_or_nothing("t04:03-05:00[new_york]") && !is_time_or_nothing("09:03 +0100 (1)"));
+              && !is_time_or_nothing("t04:03-05:00[new_york]") && !is_time_or_nothing("09:03 +0100 (1)")
+              && !is_time_or_nothing("09:03:41, 2004"));
 static_assert(is_basic_time_or_nothing("t143005z") && is_basic_time_or_nothing("T1430+0100")
               && !is_basic_time_or_nothing("t14305") && !is_basic_time_or_nothing("t246000"));
 
