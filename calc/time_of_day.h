@@ -83,11 +83,10 @@ constexpr bool take_zone_words(std::string_view &s) noexcept
     const auto is_letters = [](const token &t) {
         return t.what == kind::word || (t.what == kind::mark && static_cast<unsigned char>(t.text[0]) >= 0x80);
     };
-    if (!is_letters(scan(rest)))
-        return false;
-    for (auto t = scan(rest); is_letters(t) || (t.what == kind::mark && t.text[0] == '-'); t = scan(rest))
+    int words = 0;
+    for (auto t = scan(rest); is_letters(t); t = scan(rest), ++words)
         rest = t.after;
-    if (!take_mark(rest, ')'))
+    if (words == 0 || !take_mark(rest, ')'))
         return false;
     s = rest;
     return true;
@@ -171,8 +170,9 @@ constexpr std::optional<time_of_day> take_basic_time(std::string_view &s) noexce
 
 } // namespace detail
 
-// A zone as every locale writes it: a name of UTC or of mail's, or an offset,
-// and in brackets too ("(UTC)", "[GMT]"). Moves `s` past it, or leaves it alone.
+// A zone as every locale writes it: a name of UTC or an abbreviation of the
+// tz database's, or an offset, and in brackets too ("(UTC)", "[GMT]"). Moves
+// `s` past it, or leaves it alone.
 constexpr bool take_zone(std::string_view &s) noexcept
 {
     auto rest = s;
@@ -184,8 +184,8 @@ constexpr bool take_zone(std::string_view &s) noexcept
     return true;
 }
 
-// A zone's abbreviation where a form has a place for one, any two to five
-// letters: "Wed Apr  9 09:03:41 BRT 1958", as the C library writes it.
+// A zone's abbreviation where a form has a place for one, whatever its two to
+// five letters: "Wed Apr 09 09:03:41 BRT 1958", as Java writes it.
 constexpr bool take_abbreviation(std::string_view &s) noexcept
 {
     const auto t = tokens::scan(s);
