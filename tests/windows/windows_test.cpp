@@ -588,6 +588,10 @@ void checkEnter(const form &f)
         // As programs print them, under every locale.
         {"git's log and a web server's", L"Thu Jan 15 14:30:05 2004 +0000", L"20/Mar/2004:09:03:41 +0000",
          entry::set_text, 2, enter_key::enter, jan_to_mar},
+        {"the date command's and OpenSSL's", L"Thu Jan 15 14:30:05 UTC 2004", L"Mar 20 09:03:41 2004 GMT",
+         entry::set_text, 1, enter_key::enter, jan_to_mar},
+        {"mail's and ICU's long English", L"Thu, 15 Jan 2004 14:30:05 +0100 (CET)",
+         L"20 March 2004 at 09:03:41 UTC", entry::set_text, 2, enter_key::enter, jan_to_mar},
         {"JavaScript's and Java's", L"Thu Jan 15 2004 14:30:05 GMT+0100 (Central European Standard Time)",
          L"2004-03-20T04:03:41-05:00[America/New_York]", entry::set_text, 1, enter_key::enter, jan_to_mar},
         {"Go's and ICU's English", L"Thursday, 15-Jan-04 14:30:05 CET", L"Mar 20, 2004, 9:03 AM", entry::set_text,
