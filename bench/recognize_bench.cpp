@@ -1,6 +1,7 @@
 // How long reading one typed date takes, in the locale's own words: the long
 // and short texts Qt writes for a spread of locales and dates, those ICU
-// writes in the calendars Qt lacks and in eras, and its dates with times.
+// writes in the calendars Qt lacks and in eras, and its dates with times;
+// and the English that programs print under every locale.
 
 #include "calc/folding.h"
 #include "locale_dates/locale_vocabulary_qt.h"
@@ -14,6 +15,7 @@
 #include <unicode/smpdtfmt.h>
 
 #include <cstddef>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,6 +52,34 @@ std::vector<writer> icuForms(const char *name, bool withTime = false)
             return QString::fromUtf16(text.getBuffer(), text.length());
         });
     }
+    return forms;
+}
+
+// As programs print a date and a time, whatever the locale, through the C
+// library's own: ctime and git's log, the date command, OpenSSL, web servers'
+// logs, Python's logging, JavaScript, Java, Go, ICU's English, mail, calendar
+// invitations and iCalendar.
+std::vector<writer> programForms()
+{
+    std::vector<writer> forms;
+    for (const char *format :
+         {"%a %b %e %H:%M:%S %Y", "%a %b %e %H:%M:%S %Y +0000", "%a %b %e %H:%M:%S UTC %Y", "%b %e %H:%M:%S %Y GMT",
+          "%d/%b/%Y:%H:%M:%S +0000", "%Y-%m-%d %H:%M:%S,123", "%a %b %d %Y %H:%M:%S GMT+0000 (Coordinated Universal Time)",
+          "%Y-%m-%dT%H:%M:%S-05:00[America/New_York]", "%A, %d-%b-%y %H:%M:%S CET", "%Y-%m-%d %H:%M:%S.000000000 +0100 CET",
+          "%b %e, %Y, %l:%M %p", "%e %B %Y at %H:%M:%S UTC", "%a, %e %b %Y %H:%M:%S +0100 (CET)",
+          "%a %b %e, %Y %l%P \u2013 %I%P", "%Y%m%dT%H%M%SZ"})
+        forms.emplace_back([format](QDate d) {
+            std::tm t{};
+            t.tm_year = d.year() - 1900;
+            t.tm_mon = d.month() - 1;
+            t.tm_mday = d.day();
+            t.tm_wday = d.dayOfWeek() % 7;
+            t.tm_hour = 9;
+            t.tm_min = 3;
+            t.tm_sec = 41;
+            char text[128];
+            return QString::fromUtf8(text, static_cast<qsizetype>(std::strftime(text, sizeof text, format, &t)));
+        });
     return forms;
 }
 
@@ -100,6 +130,15 @@ void RecognizeDateTimeText(benchmark::State &state)
     recognize(state, locales);
 }
 BENCHMARK(RecognizeDateTimeText);
+
+void RecognizeProgramText(benchmark::State &state)
+{
+    std::vector<std::pair<QString, std::vector<writer>>> locales;
+    for (const char *name : {"en_US", "de_DE", "ja_JP", "ru_RU"})
+        locales.emplace_back(QString::fromLatin1(name), programForms());
+    recognize(state, locales);
+}
+BENCHMARK(RecognizeProgramText);
 
 } // namespace
 

@@ -65,6 +65,8 @@ struct field {
     int value;          // the number, or the month's number
     std::size_t digits; // 0 for a name
     bool ordinal;       // the number carried its suffix
+    bool of;            // and "of" after it, before its month: "9th of April"
+    bool apostrophe;    // a year's last two digits after one: "'58"
 };
 
 constexpr bool is_name(const field &f) noexcept
@@ -72,25 +74,33 @@ constexpr bool is_name(const field &f) noexcept
     return f.digits == 0;
 }
 
+// A month's name, or a number: an ordinal with "the" before it and "of"
+// after it where written ("the 9th of"), or a year's two digits after an
+// apostrophe, as typed or as a word processor makes it.
 constexpr std::optional<field> take_field(std::string_view &s) noexcept
 {
-    const auto t = scan(s);
-    if (t.what == kind::word) {
-        const auto month = take_english_name(s, month_names);
-        return month ? std::optional(field{*month + 1, 0, false}) : std::nullopt;
+    auto rest = s;
+    const bool the = take_word(rest, "the");
+    if (const auto t = scan(rest); t.what == kind::word) {
+        const auto month = the ? std::nullopt : take_english_name(s, month_names);
+        return month ? std::optional(field{*month + 1, 0, false, false, false}) : std::nullopt;
     }
-    const auto n = number_in(t, 1, 4);
+    const bool apostrophe = take_mark(rest, '\'') || take_character(rest, "\u2019");
+    const auto n = apostrophe ? take_number(rest, 2, 2) : take_number(rest, 1, 4);
     if (!n)
         return std::nullopt;
-    s = t.after;
     // A suffix must be the right one: "15th", never "15st".
-    const auto next = scan(s);
-    if (next.what != kind::word || !is_ordinal_suffix(next.text))
-        return field{n->value, n->digits, false};
-    if (!same_letters(next.text, ordinal_suffix(n->value)))
+    const auto next = scan(rest);
+    const bool ordinal = next.what == kind::word && is_ordinal_suffix(next.text);
+    if (ordinal && !same_letters(next.text, ordinal_suffix(n->value)))
         return std::nullopt;
-    s = next.after;
-    return field{n->value, n->digits, true};
+    if (ordinal)
+        rest = next.after;
+    else if (the)
+        return std::nullopt;
+    const bool of = ordinal && take_word(rest, "of");
+    s = rest;
+    return field{n->value, n->digits, ordinal, of, apostrophe};
 }
 
 // What parts two fields: one of these marks, or only white space (' ').
@@ -110,6 +120,13 @@ struct typed_fields {
     bool year_written; // false for a day and a month alone, in the first two fields
 };
 
+// What may follow a year written last: a time or nothing, or, as web servers
+// log it, a colon and a time after a year of four digits ("09/Apr/1958:09:03:41").
+constexpr bool is_end_after_year(const field &year, std::string_view rest) noexcept
+{
+    return is_time_or_nothing(rest) || (year.digits == 4 && take_mark(rest, ':') && is_time(rest));
+}
+
 // A date's fields, then a time or nothing: three, or a day and a month alone
 // ("15 Jan 14:30", whose 14 is no year).
 constexpr std::optional<typed_fields> take_typed_fields(std::string_view s) noexcept
@@ -124,8 +141,16 @@ constexpr std::optional<typed_fields> take_typed_fields(std::string_view s) noex
     auto rest = s;
     const bool comma = take_mark(rest, ',');
     if (take_separator(rest) == separator)
-        if (const auto third = take_field(rest); third && is_time_or_nothing(rest))
+        if (const auto third = take_field(rest); third && is_end_after_year(*third, rest))
             return typed_fields{{*first, *second, *third}, separator, comma, true};
+    // The C library's date-time puts the time, and perhaps a zone, between a
+    // month's name and day and the year: "Wed Apr  9 09:03:41 UTC 1958".
+    if (rest = s; separator == ' ' && is_name(*first) != is_name(*second) && take_possible_time(rest)) {
+        if (!take_zone(rest))
+            take_abbreviation(rest);
+        if (const auto year = take_number(rest, 3, 4); year && is_zone_or_nothing(rest))
+            return typed_fields{{*first, *second, {year->value, year->digits, false, false, false}}, separator, false, true};
+    }
     if (!is_time_or_nothing(s))
         return std::nullopt;
     return typed_fields{{*first, *second, {}}, separator, false, false};
@@ -171,7 +196,7 @@ constexpr std::optional<english_fields> fields_of(const typed_fields &w, date_or
     if (!at)
         return std::nullopt;
     // A date without its year has no field for it: nothing, as a field's place.
-    const field year = at->year >= 0 ? w.fields[at->year] : field{0, 0, false};
+    const field year = at->year >= 0 ? w.fields[at->year] : field{0, 0, false, false, false};
     const field &month = w.fields[at->month];
     const field &day = w.fields[at->day];
     const bool named = is_name(month);
@@ -183,22 +208,36 @@ constexpr std::optional<english_fields> fields_of(const typed_fields &w, date_or
     const bool day_fits = day.digits <= 2 && (named || !day.ordinal);
     if (!separator_fits || !comma_fits || !year_fits || !month_fits || !day_fits)
         return std::nullopt;
+    // "of" stands between a day and its month, an apostrophe before a year written last.
+    for (int i = 0; i < 3; ++i)
+        if ((w.fields[i].of && (i != at->day || at->month != i + 1 || w.separator != ' '))
+            || (w.fields[i].apostrophe && (i != at->year || i != 2)))
+            return std::nullopt;
     const bool iso = at->year == 0 && w.separator == '-' && year.digits == 4;
     return english_fields{{year.value, year.digits, month.value, day.value}, !named && !iso};
 }
 
+// ISO's basic form, as iCalendar and file names write it: eight digits, year
+// first, and perhaps its time ("20261225", "20261225T143005Z").
+constexpr std::optional<english_fields> basic_iso(std::string_view s) noexcept
+{
+    const auto n = take_number(s, 8, 8);
+    if (!n || !is_basic_time_or_nothing(s))
+        return std::nullopt;
+    return english_fields{{n->value / 10000, 4, n->value / 100 % 100, n->value % 100}, false};
+}
+
 constexpr std::optional<english_fields> parse(std::string_view text, date_order order) noexcept
 {
-    // In bytes: English is ASCII, a byte a unit, and no other text is English.
+    // In bytes: English is ASCII but for a mark or a zone's name, so a byte a unit.
     if (text.size() > longest_date_utf16_units)
         return std::nullopt;
     const auto weekday = take_english_name(text, weekday_names);
     if (weekday)
         take_mark(text, ',');
-    const auto typed = take_typed_fields(text);
-    if (!typed)
-        return std::nullopt;
-    auto fields = fields_of(*typed, order);
+    auto fields = basic_iso(text);
+    if (const auto typed = fields ? std::nullopt : take_typed_fields(text))
+        fields = fields_of(*typed, order);
     if (fields && weekday)
         fields->date.weekday = *weekday;
     return fields;

@@ -19,8 +19,9 @@ struct english_fields {
 };
 
 // English names, ISO, and digits in the given order, with their year or a
-// day and month alone, then a time of day or nothing. ASCII in any letter
-// case; other text is no English date.
+// day and month alone, then a time of day or nothing; the time may also stand
+// before the year, as the C library writes it. ASCII in any letter case, but
+// for a few marks and a zone's name; other text is no English date.
 std::optional<english_fields> parse_english(std::string_view text, date_order order) noexcept;
 
 // The same, as a Gregorian date from 100-01-01 to 9999-12-31; one without its

@@ -114,18 +114,6 @@ static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::persia
 static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}}, calendar::umalqura) == std::nullopt);
 static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}}, calendar::gregorian) == calendar::reiwa);
 
-// A zone's abbreviation, where a format has a place for one ("CET", "MSK").
-constexpr std::optional<std::string_view> take_abbreviation(std::string_view s) noexcept
-{
-    s = skip_spaces(s);
-    std::size_t letters = 0;
-    while (letters < s.size() && ascii::is_letter(s[letters]))
-        ++letters;
-    if (letters < 2 || letters > 5)
-        return std::nullopt;
-    return s.substr(letters);
-}
-
 // Whether a text may begin with what a step of a pattern takes: a number, or
 // its words, unless they may be left out. Most steps are so told apart from a
 // text at once.
@@ -242,8 +230,8 @@ void walk::zones(std::string_view rest, bool abbreviated, Then &&then) const
     if (auto after = rest; take_zone(after))
         then(after);
     if (abbreviated)
-        if (const auto after = take_abbreviation(rest))
-            then(*after);
+        if (auto after = rest; take_abbreviation(after))
+            then(after);
     for (const auto &[open, close] : brackets)
         if (const auto inside = take_loose(rest, open))
             for (const auto &utc : words.utc_names.starting(*inside))

@@ -70,6 +70,18 @@ constexpr bool take_mark(std::string_view &s, char c) noexcept
     return true;
 }
 
+// A character UTF-8 writes in more than one byte ("–", "’"), which scan
+// takes a byte at a time.
+constexpr bool take_character(std::string_view &s, std::string_view utf8) noexcept
+{
+    const auto t = scan(s);
+    const std::string_view from(t.text.data(), t.text.size() + t.after.size());
+    if (t.what != kind::mark || !from.starts_with(utf8))
+        return false;
+    s = from.substr(utf8.size());
+    return true;
+}
+
 constexpr bool take_word(std::string_view &s, std::string_view lower) noexcept
 {
     const auto t = scan(s);

@@ -13,7 +13,7 @@ using calc::civil_date;
 using calc::date_order;
 using enum calc::date_order;
 
-constexpr civil_date jan15{2004, 1, 15};
+constexpr civil_date jan15{2004, 1, 15}, apr9_1958{1958, 4, 9};
 constexpr std::optional<civil_date> no_date;
 // The day the tests read texts on, unless a row says otherwise: a Monday, in a year that is not a leap year.
 constexpr civil_date dec7{2026, 12, 7};
@@ -62,7 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"StopAfterAShortFullName", "15 May. 2004", civil_date{2004, 5, 15}},
                     reading{"DayMonthThisYear", "15 Jan", civil_date{2026, 1, 15}},
                     reading{"MonthDayThisYear", "March 26", civil_date{2026, 3, 26}},
-                    reading{"ThisYearWithTime", "15 Jan 14:30", civil_date{2026, 1, 15}}),
+                    reading{"ThisYearWithTime", "15 Jan 14:30", civil_date{2026, 1, 15}},
+                    reading{"OrdinalOf", "9th of April 1958", apr9_1958},
+                    reading{"TheOrdinalOf", "the 9th of April, 1958", apr9_1958},
+                    reading{"TheOrdinalOfThisYear", "the 9th of April", civil_date{2026, 4, 9}},
+                    reading{"ApostropheYear", "Apr 9th, '58", apr9_1958},
+                    reading{"TypographicApostropheYear", "9 Apr \u201958", apr9_1958}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"WrongDay", "Friday, 15 January 2004", no_date},
                     reading{"RightDayWrongYear", "Thursday, 15 January 2003", no_date},
                     reading{"AfterTheDate", "15 January 2004 Thursday", no_date},
+                    reading{"BeforeThe", "Wednesday the 9th of April 1958", apr9_1958},
+                    reading{"WrongBeforeTimeInside", "Thu Apr  9 09:03:41 1958", no_date},
                     reading{"NotThisYearsOwn", "Thu Jan 15", no_date, {2027, 1, 1}}),
     row_name<testing::TestParamInfo<reading>>);
 
@@ -105,7 +112,30 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"OneDigitMinute", "15 Jan 2004 14:3", no_date},
                     reading{"HourAlone", "15 Jan 2004 14", no_date},
                     reading{"EmptyFraction", "15 Jan 2004 14:30:05.", no_date},
-                    reading{"LeftOverAfterTime", "15 Jan 2004 14:30 xyz", no_date}),
+                    reading{"LeftOverAfterTime", "15 Jan 2004 14:30 xyz", no_date},
+                    // As programs print them.
+                    reading{"Ctime", "Wed Apr  9 09:03:41 1958", apr9_1958},
+                    reading{"GitLog", "Fri Dec 31 23:59:59 1999 +0000", civil_date{1999, 12, 31}},
+                    reading{"DateCommandZoneBeforeYear", "Wed Apr  9 09:03:41 UTC 1958", apr9_1958},
+                    reading{"OpenSslZoneAfterYear", "Jan 15 14:30:05 2004 GMT", jan15},
+                    reading{"AccessLogColon", "09/Apr/1958:09:03:41 +0000", apr9_1958},
+                    reading{"LoggingCommaFraction", "1958-04-09 09:03:41,123", apr9_1958},
+                    reading{"JavaScriptZoneName", "Wed Apr 09 1958 10:03:41 GMT+0100 (Mitteleurop\u00e4ische Normalzeit)", apr9_1958},
+                    reading{"JavaZoneId", "1958-04-09T04:03:41-05:00[America/New_York]", apr9_1958},
+                    reading{"GoAbbreviation", "Wednesday, 09-Apr-58 10:03:41 CET", apr9_1958},
+                    reading{"GoOffsetAndAbbreviation", "1958-04-09 10:03:41.000000000 +0100 CET", apr9_1958},
+                    reading{"IcuComma", "Apr 9, 1958, 9:03 AM", apr9_1958},
+                    reading{"IcuAt", "9 April 1958 at 09:03:41 UTC", apr9_1958},
+                    reading{"MailAnyZoneName", "Tue, 8 Dec 2026 14:03:22 +0100 (CET)", civil_date{2026, 12, 8}},
+                    reading{"HourAlonePm", "Wed Dec 16, 2026 10am", civil_date{2026, 12, 16}},
+                    reading{"Range", "Wednesday, December 16, 2026 10:00 AM \u2013 11:00 AM", civil_date{2026, 12, 16}},
+                    reading{"RangeEndImpossible", "16 Dec 2026 10am - 13pm", no_date},
+                    reading{"TimeInsideImpossible", "Wed Apr  9 25:03:41 1958", no_date},
+                    reading{"TimeInsideNoYear", "Wed Apr  9 09:03:41 UTC", no_date},
+                    reading{"ColonAfterShortYear", "09/Apr/58:09:03:41", no_date},
+                    reading{"ZoneIdWithoutArea", "1958-04-09T04:03:41-05:00[New_York]", no_date},
+                    reading{"ZoneNameInDigits", "1958-04-09 09:03:41 +0000 (0000)", no_date},
+                    reading{"CommaThenNothing", "15 Jan 2004,", no_date}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,7 +159,12 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"DayBeforeFirst", "0099-12-31", no_date},
                     reading{"DayBeforeFirstNamed", "31 Dec 099", no_date},
                     reading{"LeapDayInALeapYear", "29 Feb", civil_date{2028, 2, 29}, {2028, 12, 7}},
-                    reading{"LeapDayInAnotherYear", "29 Feb", no_date}),
+                    reading{"LeapDayInAnotherYear", "29 Feb", no_date},
+                    reading{"IsoBasic", "20261225", civil_date{2026, 12, 25}},
+                    reading{"IsoBasicWithTime", "20261225T143005Z", civil_date{2026, 12, 25}},
+                    reading{"IsoBasicMonth13", "20261325", no_date},
+                    reading{"IsoBasicSevenDigits", "2026122", no_date},
+                    reading{"IsoBasicImpossibleTime", "20261225T246000", no_date}),
     row_name<testing::TestParamInfo<reading>>);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +190,11 @@ INSTANTIATE_TEST_SUITE_P(
                     reading{"CommaBeforeDay", "2004 January, 15", no_date},
                     reading{"NameTooShort", "15 Ja 2004", no_date},
                     reading{"LeftOver", "15 Jan 2004 xyz", no_date},
-                    reading{"TrailingStop", "15 Jan 2004.", no_date}),
+                    reading{"TrailingStop", "15 Jan 2004.", no_date},
+                    reading{"OfWithoutOrdinal", "9 of April 1958", no_date},
+                    reading{"TheWithoutOrdinal", "the 9 April 1958", no_date},
+                    reading{"OfBeforeYear", "April 9th of 1958", no_date},
+                    reading{"ApostropheBeforeFourDigits", "Apr 9 '1958", no_date}),
     row_name<testing::TestParamInfo<reading>>);
 
 // Texts only digits and marks: the order decides, and nothing is guessed.
@@ -194,6 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                     numeric_reading{"OrdinalDay", "15th/1/2004", day_month_year, no_date},
                     numeric_reading{"ThreeDigitDay", "1/015/2004", month_day_year, no_date},
                     numeric_reading{"WithWeekday", "Thu 1/15/04 2:30 PM", month_day_year, jan15},
+                    numeric_reading{"HourAlone", "12/25/2026 5 PM", month_day_year, civil_date{2026, 12, 25}},
                     numeric_reading{"MdThisYear", "3/26", month_day_year, civil_date{2026, 3, 26}},
                     numeric_reading{"DmThisYear", "26/3", day_month_year, civil_date{2026, 3, 26}},
                     numeric_reading{"DmRefusesMonthFirst", "3/26", day_month_year, no_date},

@@ -602,6 +602,21 @@ void checkEnter(const form &f)
          2, enter_key::enter, jan_to_mar},
         {"full-width forms", L"\uff12\uff10\uff10\uff14\uff0d\uff10\uff11\uff0d\uff11\uff15", L"2004-03-20",
          entry::set_text, 1, enter_key::enter, jan_to_mar},
+        // As programs print them, under every locale.
+        {"git's log and a web server's", L"Thu Jan 15 14:30:05 2004 +0000", L"20/Mar/2004:09:03:41 +0000",
+         entry::set_text, 2, enter_key::enter, jan_to_mar},
+        {"the date command's and OpenSSL's", L"Thu Jan 15 14:30:05 UTC 2004", L"Mar 20 09:03:41 2004 GMT",
+         entry::set_text, 1, enter_key::enter, jan_to_mar},
+        {"mail's and ICU's long English", L"Thu, 15 Jan 2004 14:30:05 +0100 (CET)",
+         L"20 March 2004 at 09:03:41 UTC", entry::set_text, 2, enter_key::enter, jan_to_mar},
+        {"JavaScript's and Java's", L"Thu Jan 15 2004 14:30:05 GMT+0100 (Central European Standard Time)",
+         L"2004-03-20T04:03:41-05:00[America/New_York]", entry::set_text, 1, enter_key::enter, jan_to_mar},
+        {"Go's and ICU's English", L"Thursday, 15-Jan-04 14:30:05 CET", L"Mar 20, 2004, 9:03 AM", entry::set_text,
+         2, enter_key::enter, jan_to_mar},
+        {"typed English and ISO's basic form", L"Thursday the 15th of January, \u201904",
+         L"20040320T093000Z", entry::set_text, 1, enter_key::enter, jan_to_mar},
+        {"a calendar's range", L"Thu Jan 15, 2004 10am \u2013 11am", L"2004-03-20 09:03:41,123", entry::set_text,
+         2, enter_key::enter, jan_to_mar},
         // As much as a person can type or paste; Enter must still move on at once.
         {"30,000 characters", L"15 January 2004", long_text.c_str(), entry::set_text, 2, enter_key::enter, {}},
     };
