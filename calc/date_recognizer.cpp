@@ -88,22 +88,32 @@ std::vector<time_join> joins_of(const locale_vocabulary &vocabulary)
     return joins;
 }
 
+// The locale's patterns, with their year and without it.
+std::vector<pattern> patterns_of(const locale_vocabulary &vocabulary, date_order order, date_order order_without_year)
+{
+    auto patterns = patterns_of(vocabulary.formats, order, order_without_year);
+    auto without_year = patterns_without_year_of(vocabulary.formats_without_year, order_without_year);
+    patterns.insert(patterns.end(), std::make_move_iterator(without_year.begin()), std::make_move_iterator(without_year.end()));
+    return patterns;
+}
+
 } // namespace
 
 struct date_recognizer::compiled {
-    date_order order; // of digits alone
+    date_order order, order_without_year; // of digits alone
     locale_words words;
 };
 
 void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std::string(std::string_view)> &lower)
 {
-    for (auto *pictures : {&vocabulary.formats, &vocabulary.time_formats})
+    for (auto *pictures : {&vocabulary.formats, &vocabulary.formats_without_year, &vocabulary.time_formats})
         for (auto &picture : *pictures)
             picture = with_words_lowered(picture, lower);
-    for (auto &[before, after] : vocabulary.time_joins) {
-        before = with_words_lowered(before, lower);
-        after = with_words_lowered(after, lower);
-    }
+    for (auto *joins : {&vocabulary.time_joins, &vocabulary.time_first_joins})
+        for (auto &[before, after] : *joins) {
+            before = with_words_lowered(before, lower);
+            after = with_words_lowered(after, lower);
+        }
 }
 
 date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
@@ -111,10 +121,14 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
     const name_list months = numbered(vocabulary.months, 1);
     const date_order order =
         vocabulary.formats.empty() ? date_order::month_day_year : order_of(pattern_of(vocabulary.formats.front()));
+    const date_order order_without_year = vocabulary.formats_without_year.empty()
+                                              ? order
+                                              : order_of(pattern_of(vocabulary.formats_without_year.front()));
     known = std::make_unique<const compiled>(compiled{
         .order = order,
+        .order_without_year = order_without_year,
         .words = {
-            .patterns = tree_of(patterns_of(vocabulary.formats, order)),
+            .patterns = tree_of(patterns_of(vocabulary, order, order_without_year)),
             .months = months,
             // A name the Gregorian months have too cannot tell the calendars apart.
             .own_months = numbered(vocabulary.own_months, 1).without(months),
@@ -139,7 +153,11 @@ std::optional<civil_date> date_recognizer::recognize(std::string_view text, civi
     const int z = days_from_civil(today.year, today.month, today.day);
     readings found;
     // Digits alone are in the locale's calendar; English names and ISO in the Gregorian one.
-    if (const auto english = parse_english(text, known->order)) {
+    auto english = parse_english(text, known->order);
+    // A day and month without their year go in the order the locale writes them ("7/1" is 7 January in Swedish).
+    if (english && english->in_digits && english->date.year_digits == 0 && known->order_without_year != known->order)
+        english = parse_english(text, known->order_without_year);
+    if (english) {
         const calendar c = english->in_digits ? known->words.own : calendar::gregorian;
         if (const auto date = check_date(c, in_year_of(c, english->date, z)))
             found(*date);

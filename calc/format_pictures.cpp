@@ -53,6 +53,11 @@ bool tells_the_date(const pattern &p)
     return holds(p, part::day) && holds(p, part::month, part::month_name) && holds(p, part::year);
 }
 
+bool tells_the_day_of_the_year(const pattern &p)
+{
+    return holds(p, part::day) && holds(p, part::month, part::month_name) && !holds(p, part::year);
+}
+
 bool tells_the_time(const pattern &p)
 {
     return holds(p, part::hour, part::twelve_hour) && holds(p, part::minute, part::text);
@@ -133,7 +138,7 @@ pattern pattern_of(std::string_view picture)
     pattern p;
     read_picture(
         picture, [&](char letter, std::size_t run) {
-            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's') ? 2u : 1u});
+            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's') ? 2u : letter == 'y' && run >= 3 ? 3u : 1u});
         },
         [&](std::string_view words) {
             if (auto text = squeezed(words); !text.empty())
@@ -156,9 +161,23 @@ std::string with_words_lowered(std::string_view picture, const std::function<std
     return lowered;
 }
 
+namespace {
+
 // Whether a pattern of digits alone may be read when digits alone are in `digits` order.
-bool fits_the_order(pattern &p, date_order digits)
+// Digits alone write a year pictured in full with three digits or more, lest
+// two stand for it in another order than the short date's ("15.01.04." in
+// Latvian); a month's name or an era tells the year's place.
+// Nor may digits alone leave their year out where the day and month then
+// stand in another order than the locale's without a year ("yyyy.M.d." in Latvian).
+bool fits_the_order(pattern &p, date_order digits, date_order without_year)
 {
+    const auto at = [&](part what) { return std::find_if(p.begin(), p.end(), [&](const auto &e) { return e.what == what; }); };
+    const bool named = holds(p, part::month_name);
+    for (auto &e : p)
+        if (e.what == part::year) {
+            e.least_digits = named || holds(p, part::era) ? 1 : e.least_digits;
+            e.may_be_left_out = named || (at(part::day) < at(part::month)) == (without_year == date_order::day_month_year);
+        }
     if (holds(p, part::month_name) || order_of(p) == digits)
         return true;
     if (order_of(p) != date_order::year_month_day)
@@ -169,7 +188,9 @@ bool fits_the_order(pattern &p, date_order digits)
     return true;
 }
 
-std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits)
+template <typename Tells>
+std::vector<pattern> patterns_telling(const std::vector<std::string> &pictures, date_order digits,
+                                      date_order without_year, Tells &&tells)
 {
     std::vector<pattern> patterns;
     for (const auto &picture : pictures) {
@@ -180,23 +201,55 @@ std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_
             // its day's period where the locale has none.
             const auto zoneless = without_zone(p);
             for (auto q : {p, zoneless, without(p, part::day_period), without(zoneless, part::day_period)})
-                if (tells_the_date(q) && fits_the_order(q, digits) && std::find(patterns.begin(), patterns.end(), q) == patterns.end())
+                if (tells(q) && fits_the_order(q, digits, without_year) && std::find(patterns.begin(), patterns.end(), q) == patterns.end())
                     patterns.push_back(std::move(q));
         }
     }
     return patterns;
 }
 
+} // namespace
+
+std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits, date_order without_year)
+{
+    return patterns_telling(pictures, digits, without_year, tells_the_date);
+}
+
+std::vector<pattern> patterns_without_year_of(const std::vector<std::string> &pictures, date_order digits)
+{
+    return patterns_telling(pictures, digits, digits, tells_the_day_of_the_year);
+}
+
 std::vector<pattern> time_patterns_of(const std::vector<std::string> &pictures)
 {
     std::vector<pattern> patterns;
+    const auto add = [&](pattern p) {
+        if (tells_the_time(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
+            patterns.push_back(std::move(p));
+    };
+    std::vector<element> hour_words;
     for (const auto &picture : pictures) {
         const auto full = without_zone(pattern_of(picture));
         // The day's period may be left out, as the weekday may ("9:03" for "9:03 AM").
-        for (auto p : {full, without(full, part::day_period)})
-            if (tells_the_time(p) && std::find(patterns.begin(), patterns.end(), p) == patterns.end())
-                patterns.push_back(std::move(p));
+        for (auto p : {full, without(full, part::day_period)}) {
+            // Without its word an hour is a number: the word stays whole.
+            if (p.size() == 2 && has_time(p) && p.back().what == part::text) {
+                p.back().may_be_left_out = false;
+                hour_words.push_back(p.back());
+                add(p);
+                p.push_back({part::minute, {}, 2});
+            }
+            add(std::move(p));
+        }
     }
+    for (std::size_t i = 0, n = patterns.size(); i < n; ++i)
+        if (const part last = patterns[i].back().what; last == part::minute || last == part::second)
+            for (auto word : hour_words) {
+                word.may_be_left_out = true;
+                auto p = patterns[i];
+                p.push_back(std::move(word));
+                add(std::move(p));
+            }
     return patterns;
 }
 

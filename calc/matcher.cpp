@@ -332,7 +332,7 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         // The words that end a pattern may be cut short or left out ("2004 г." as "2004"),
         // and so may those before a year that ends it, when the year is left out ("26.3" for "26.3.2026").
         if (const auto cut = take_any_start(rest, e.text);
-            (step.ends || step.ends_without_year) && (!after || cut.data() != after->data()))
+            (step.ends || step.ends_without_year) && e.may_be_left_out && (!after || cut.data() != after->data()))
             ended(cut, got, join);
         break;
     }
@@ -346,7 +346,7 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
     case part::year:
         // Three digits or more where the year stands are a year: neither a time nor anything
         // else that may follow a date begins so.
-        if (const auto digits = take_digits(rest, 3, 5); !join && !digits)
+        if (const auto digits = take_digits(rest, 3, 5); !join && !digits && e.may_be_left_out)
             without_year(step, rest, got);
         // Five digits for the Buddhist years of the last Gregorian centuries.
         if (const auto n = take_digits(rest, e.least_digits, 5)) {

@@ -49,7 +49,7 @@ constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
 const calc::locale_vocabulary twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
 // Names that end in the month's number, as Vietnamese ones do.
 const calc::locale_vocabulary numbered_months{{"d MMMM yyyy"}, {{{"thang 1"}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"thang 12"}}}, {}};
-using sample_locales::spanish, sample_locales::russian, sample_locales::japanese;
+using sample_locales::spanish, sample_locales::russian, sample_locales::japanese, sample_locales::swedish;
 
 INSTANTIATE_TEST_SUITE_P(
     Words, ReadInLocale,
@@ -98,6 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"DayPeriodWithHour13", &japanese, "2004年3月15日 午後13:30", no_date},
                     locale_reading{"UnitsNoYear", &japanese, "3月15日日曜日", civil_date{2026, 3, 15}},
                     locale_reading{"DayAlone", &japanese, "15日", no_date},
+                    locale_reading{"DigitsWithoutYearInTheirOwnOrder", &swedish, "7/1", civil_date{2026, 1, 7}},
+                    locale_reading{"WeekdayBeforeDigitsWithoutYear", &swedish, "ons 7/1", civil_date{2026, 1, 7}},
+                    locale_reading{"WrongWeekdayBeforeDigits", &swedish, "torsdag 7/1", no_date},
+                    locale_reading{"ShortDateKeepsItsOrder", &swedish, "2004-01-07", civil_date{2004, 1, 7}},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
                     locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);

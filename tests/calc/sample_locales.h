@@ -44,6 +44,13 @@ inline const calc::locale_vocabulary japanese{
     .day_periods = {"午前", "午後"},
     .relative_days = {{"今日", 0}, {"今", 0}}};
 
+// The short date year first, and a day and month without their year day first.
+inline const calc::locale_vocabulary swedish{
+    .formats = {"yyyy-MM-dd", "d MMMM yyyy"},
+    .months = {{{"januari", "jan."}, {}, {"mars"}}},
+    .weekdays = {{{}, {}, {}, {"onsdag", "ons"}, {"torsdag", "tors"}}},
+    .formats_without_year = {"d/M", "dddd d/M"}};
+
 // Calendars of their own, and eras; only the names the tests use.
 
 // Buddhist years, in the Gregorian months' names.
