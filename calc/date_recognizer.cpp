@@ -79,11 +79,13 @@ std::string words_of(std::string_view picture)
     return words;
 }
 
-std::vector<time_join> joins_of(const locale_vocabulary &vocabulary)
+// Joins of a date and its time, none twice, after `joins`; `time_first` where the time comes first.
+std::vector<time_join> joins_of(const std::vector<std::pair<std::string, std::string>> &pictures,
+                                std::vector<time_join> joins, bool time_first)
 {
-    std::vector<time_join> joins{{}};
-    for (const auto &[before, after] : vocabulary.time_joins)
-        if (time_join join{words_of(before), words_of(after)}; std::find(joins.begin(), joins.end(), join) == joins.end())
+    for (const auto &[before, after] : pictures)
+        if (time_join join{words_of(before), words_of(after), time_first};
+            std::find(joins.begin(), joins.end(), join) == joins.end())
             joins.push_back(std::move(join));
     return joins;
 }
@@ -137,7 +139,8 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .first_years = first_years_of(vocabulary),
             .own = vocabulary.own_calendar,
             .time_patterns = tree_of(time_patterns_of(vocabulary.time_formats)),
-            .joins = joins_of(vocabulary),
+            .joins = joins_of(vocabulary.time_joins, {{}}, false),
+            .time_first_joins = joins_of(vocabulary.time_first_joins, {}, true),
             .day_periods = listed(vocabulary.day_periods),
             .utc_names = listed(vocabulary.utc_names),
             .relative_days = relative_days_of(vocabulary),

@@ -255,7 +255,10 @@ void walk::zones(std::string_view rest, bool abbreviated, Then &&then) const
 // A pattern read to its end.
 void walk::ended(std::string_view rest, const partial &got, const time_join *join) const
 {
-    if (join)
+    if (join && join->time_first) {
+        if (const auto after = take_loose(rest, join->after))
+            from(words.patterns, *after, got);
+    } else if (join)
         after_time(rest, got, *join);
     else if (got.time) { // the C library's date-times hold their time
         if (tokens::at_end(rest))
@@ -419,6 +422,9 @@ void match_formats(const locale_words &words, std::string_view text, int today, 
 {
     const walk each(words, today, found);
     each.from(words.patterns, text, {});
+    for (const auto &join : words.time_first_joins)
+        if (const auto rest = take_loose(text, join.before))
+            each.from(words.time_patterns, *rest, {}, &join);
     each.relative_day(text);
 }
 

@@ -49,7 +49,8 @@ constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
 const calc::locale_vocabulary twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
 // Names that end in the month's number, as Vietnamese ones do.
 const calc::locale_vocabulary numbered_months{{"d MMMM yyyy"}, {{{"thang 1"}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"thang 12"}}}, {}};
-using sample_locales::spanish, sample_locales::russian, sample_locales::japanese, sample_locales::swedish;
+using sample_locales::spanish, sample_locales::russian, sample_locales::japanese, sample_locales::swedish,
+    sample_locales::german, sample_locales::vietnamese;
 
 INSTANTIATE_TEST_SUITE_P(
     Words, ReadInLocale,
@@ -102,6 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"WeekdayBeforeDigitsWithoutYear", &swedish, "ons 7/1", civil_date{2026, 1, 7}},
                     locale_reading{"WrongWeekdayBeforeDigits", &swedish, "torsdag 7/1", no_date},
                     locale_reading{"ShortDateKeepsItsOrder", &swedish, "2004-01-07", civil_date{2004, 1, 7}},
+                    locale_reading{"HourAndItsWord", &german, "15.03.2004 um 14 Uhr", mar15},
+                    locale_reading{"MinutesAfterTheHoursWord", &german, "15.03.2004 um 14 Uhr 30", mar15},
+                    locale_reading{"HoursWordAfterATime", &german, "15.03.2004, 14:30 Uhr", mar15},
+                    locale_reading{"HourWithoutItsWordIsAYear", &german, "15.03.04", mar15},
+                    locale_reading{"ImpossibleHourWithItsWord", &german, "15.03.2004 um 24 Uhr", no_date},
+                    locale_reading{"TimeFirst", &vietnamese, "lu\u0301c 09:03 15/03/2004", mar15},
+                    locale_reading{"TimeFirstImpossible", &vietnamese, "lu\u0301c 25:03 15/03/2004", no_date},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
                     locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);

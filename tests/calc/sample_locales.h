@@ -51,6 +51,19 @@ inline const calc::locale_vocabulary swedish{
     .weekdays = {{{}, {}, {}, {"onsdag", "ons"}, {"torsdag", "tors"}}},
     .formats_without_year = {"d/M", "dddd d/M"}};
 
+// The hour's own word, after an hour alone and after a whole time.
+inline const calc::locale_vocabulary german{
+    .formats = {"dd.MM.yy", "dddd, d. MMMM yyyy"},
+    .months = {{{}, {}, {"ma\u0308rz"}}},
+    .time_formats = {"HH:mm", "HH 'uhr'"},
+    .time_joins = {{"' um '", ""}, {"', '", ""}}};
+
+// The time before the date, after a word.
+inline const calc::locale_vocabulary vietnamese{
+    .formats = {"dd/MM/yyyy"},
+    .time_formats = {"HH:mm"},
+    .time_first_joins = {{"'lu\u0301c '", "' '"}}};
+
 // Calendars of their own, and eras; only the names the tests use.
 
 // Buddhist years, in the Gregorian months' names.
