@@ -99,10 +99,29 @@ std::vector<pattern> patterns_of(const locale_vocabulary &vocabulary, date_order
     return patterns;
 }
 
+// The names as Arabic is typed, without what it is typed without.
+locale_vocabulary with_arabic_spelling(locale_vocabulary v)
+{
+    const auto refold = [](std::string &name) { name = fold(name, true).value_or(name); };
+    for (auto *all : {&v.months, &v.own_months})
+        for (auto &names : *all)
+            std::for_each(names.begin(), names.end(), refold);
+    for (auto &names : v.weekdays)
+        std::for_each(names.begin(), names.end(), refold);
+    for (auto *names : {&v.day_periods, &v.words_before, &v.words_after})
+        std::for_each(names->begin(), names->end(), refold);
+    for (auto &[name, era] : v.eras)
+        refold(name);
+    for (auto &[name, offset] : v.relative_days)
+        refold(name);
+    return v;
+}
+
 } // namespace
 
 struct date_recognizer::compiled {
     date_order order, order_without_year; // of digits alone
+    bool arabic_spelling;
     locale_words words;
 };
 
@@ -118,8 +137,10 @@ void lower_picture_words(locale_vocabulary &vocabulary, const std::function<std:
         }
 }
 
-date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
+date_recognizer::date_recognizer(const locale_vocabulary &typed)
 {
+    const auto arabic = typed.arabic_spelling ? std::optional(with_arabic_spelling(typed)) : std::nullopt;
+    const locale_vocabulary &vocabulary = arabic ? *arabic : typed;
     const name_list months = numbered(vocabulary.months, 1);
     const date_order order =
         vocabulary.formats.empty() ? date_order::month_day_year : order_of(pattern_of(vocabulary.formats.front()));
@@ -129,6 +150,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
     known = std::make_unique<const compiled>(compiled{
         .order = order,
         .order_without_year = order_without_year,
+        .arabic_spelling = vocabulary.arabic_spelling,
         .words = {
             .patterns = tree_of(patterns_of(vocabulary, order, order_without_year)),
             .months = months,
@@ -144,6 +166,8 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
             .day_periods = listed(vocabulary.day_periods),
             .utc_names = listed(vocabulary.utc_names),
             .relative_days = relative_days_of(vocabulary),
+            .words_before = listed(vocabulary.words_before),
+            .words_after = listed(vocabulary.words_after),
         },
     });
 }
@@ -151,8 +175,11 @@ date_recognizer::date_recognizer(const locale_vocabulary &vocabulary)
 date_recognizer::date_recognizer(date_recognizer &&) noexcept = default;
 date_recognizer::~date_recognizer() = default;
 
-std::optional<civil_date> date_recognizer::recognize(std::string_view text, civil_date today) const
+std::optional<civil_date> date_recognizer::recognize(std::string_view typed, civil_date today) const
 {
+    // Folded again, Arabic loses what it may be typed without; no text grows.
+    const auto arabic = known->arabic_spelling ? fold(typed, true) : std::nullopt;
+    const std::string_view text = arabic ? std::string_view(*arabic) : typed;
     const int z = days_from_civil(today.year, today.month, today.day);
     readings found;
     // Digits alone are in the locale's calendar; English names and ISO in the Gregorian one.

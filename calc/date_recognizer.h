@@ -37,6 +37,14 @@ struct locale_vocabulary {
     std::vector<std::pair<std::string, calendar>> eras{};
     // Words that stand for an era's first year, as Japanese 元 does for 1.
     std::vector<std::string> first_years{};
+    // Words people type before a date ("am", "le"), at its start or after its
+    // weekday ("Donnerstag, den 24. Dezember"), and after it ("r."), which no
+    // platform writes.
+    std::vector<std::string> words_before{};
+    std::vector<std::string> words_after{};
+    // Arabic is typed with its hamza on alef and its tanween left out as often
+    // as not ("امس" for "أمس"): both then read alike.
+    bool arabic_spelling = false;
 
     // Pictures of the times of day the locale writes after a date ("HH:mm",
     // "a h시 m분 s초"; see calc/format_pictures.h), and of the words between

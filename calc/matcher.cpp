@@ -91,6 +91,7 @@ struct partial {
     month_names named = month_names::none;
     std::optional<calendar> era; // the calendar an era's name named
     std::optional<time_of_day> time;
+    bool words_before = false, words_after = false; // taken
 };
 
 // An era decides wherever it stands; otherwise a month's name, written in the
@@ -109,10 +110,10 @@ constexpr std::optional<calendar> calendar_of(const partial &got, calendar own) 
     return std::nullopt;
 }
 
-static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::buddhist) == calendar::buddhist);
-static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::persian) == calendar::gregorian);
-static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}}, calendar::umalqura) == std::nullopt);
-static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}}, calendar::gregorian) == calendar::reiwa);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}, false, false}, calendar::buddhist) == calendar::buddhist);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}, false, false}, calendar::persian) == calendar::gregorian);
+static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}, false, false}, calendar::umalqura) == std::nullopt);
+static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}, false, false}, calendar::gregorian) == calendar::reiwa);
 
 // A zone's abbreviation, where a format has a place for one ("CET", "MSK").
 constexpr std::optional<std::string_view> take_abbreviation(std::string_view s) noexcept
@@ -199,6 +200,13 @@ void walk::after_date(std::string_view rest, const partial &got) const
         finish(got);
         return;
     }
+    if (!got.words_after)
+        for (const auto &word : words.words_after.starting(rest))
+            if (const auto after = take_loose_name(rest, word.text)) {
+                partial worded = got;
+                worded.words_after = true;
+                after_date(*after, worded);
+            }
     if (!got.era)
         for (const auto &[name, era] : words.eras.starting(rest))
             if (const auto after = take_loose(rest, name)) {
@@ -289,12 +297,20 @@ void walk::relative_day(std::string_view text) const
         if (const auto rest = take_loose(text, name))
             if (const int z = today + offset; z >= first_day(calendar::gregorian) && z <= last_day(calendar::gregorian)) {
                 const auto [year, month, day] = civil_from_days(z);
-                after_date(*rest, {{year, 4, month, day}, month_names::none, calendar::gregorian, {}});
+                after_date(*rest, {{year, 4, month, day}, month_names::none, calendar::gregorian, {}, false, false});
             }
 }
 
 void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
 {
+    // Words before a date, before anything of it but its weekday.
+    if (!join && !got.words_before && !got.time && got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0)
+        for (const auto &word : words.words_before.starting(rest))
+            if (const auto after = take_loose_name(rest, word.text)) {
+                partial worded = got;
+                worded.words_before = true;
+                from(done, *after, worded, join);
+            }
     for (const auto &step : done.next)
         if (found.clash)
             return;

@@ -49,6 +49,7 @@ struct locale_words {
     name_list day_periods;
     name_list utc_names;
     name_list relative_days; // by how many days after today each is
+    name_list words_before, words_after; // a date
 };
 
 // What the readings of one text found: a date, or two that clash.

@@ -55,6 +55,8 @@ inline const calc::locale_vocabulary swedish{
 inline const calc::locale_vocabulary german{
     .formats = {"dd.MM.yy", "dddd, d. MMMM yyyy"},
     .months = {{{}, {}, {"ma\u0308rz"}}},
+    .weekdays = {{{}, {"montag"}, {"dienstag"}}},
+    .words_before = {"am", "den"},
     .time_formats = {"HH:mm", "HH 'uhr'"},
     .time_joins = {{"' um '", ""}, {"', '", ""}}};
 
@@ -63,6 +65,18 @@ inline const calc::locale_vocabulary vietnamese{
     .formats = {"dd/MM/yyyy"},
     .time_formats = {"HH:mm"},
     .time_first_joins = {{"'lu\u0301c '", "' '"}}};
+
+// Words after the date, and before its time.
+inline const calc::locale_vocabulary polish{
+    .formats = {"dd.MM.yyyy"},
+    .words_after = {"r."},
+    .time_formats = {"HH:mm"},
+    .time_joins = {{"'o godz.'", ""}}};
+
+// Hamza on alef and tanween, which Arabic is typed without as often as not.
+inline const calc::locale_vocabulary arabic{
+    .arabic_spelling = true,
+    .relative_days = {{"ا\u0654مس", -1}, {"غد\u064bا", 1}}};
 
 // Calendars of their own, and eras; only the names the tests use.
 

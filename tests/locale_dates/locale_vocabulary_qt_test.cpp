@@ -273,6 +273,26 @@ private slots:
         row("ja_JP", "2026/12/25(木)", none);
         row("ko_KR", "1월 7일 (수)", jan7);
         row("vi_VN", "lúc 09:03 Thứ Tư, 9 tháng 4, 1958", apr9);
+        // Words people type around a date and its time, which no locale data holds.
+        row("de_DE", "am 15. März 2004", mar15);
+        row("de_DE", "Donnerstag, den 24. Dezember 2026", QDate(2026, 12, 24));
+        row("de_DE", "15. März 2004 am", none);
+        row("fr_FR", "le 15 mars 2004", mar15);
+        row("es_ES", "el 15 de marzo de 2004", mar15);
+        row("es_ES", "15/03/2004 14:30h", mar15);
+        row("it_IT", "il 15 marzo 2004", mar15);
+        row("it_IT", "lunedì 15 marzo 2004 ore 14:30", mar15);
+        row("sv_SE", "den 15 mars 2004", mar15);
+        row("sv_SE", "15 mars 2004 kl. 14.30", mar15);
+        row("pl_PL", "15.03.2004 r.", mar15);
+        row("pl_PL", "15 marca 2004 r. o godz. 14:30", mar15);
+        row("nl_NL", "maandag 15 maart 2004 om 14.30 uur", mar15);
+        row("ru_RU", "25 декабря 2026 года", QDate(2026, 12, 25));
+        row("ar_EG", "الجمعة ٢٥ ديسمبر ٢٠٢٦", QDate(2026, 12, 25));
+        row("ar_EG", "امس", today.addDays(-1));
+        row("ar_EG", "غدا", today.addDays(1));
+        row("ar_EG", "الان", today);
+        row("fa_IR", "۱۶ اذر", none); // Persian's alef with madda stays a letter of its own
     }
 
     void readsWhatPeopleType()
