@@ -99,6 +99,14 @@ std::vector<pattern> patterns_of(const locale_vocabulary &vocabulary, date_order
     return patterns;
 }
 
+name_list day_ordinals_of(const locale_vocabulary &vocabulary)
+{
+    std::vector<name_list::name> all;
+    for (const auto &[text, day] : vocabulary.day_ordinals)
+        all.push_back({text, day});
+    return name_list(std::move(all));
+}
+
 // The names as Arabic is typed, without what it is typed without.
 locale_vocabulary with_arabic_spelling(locale_vocabulary v)
 {
@@ -168,6 +176,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &typed)
             .relative_days = relative_days_of(vocabulary),
             .words_before = listed(vocabulary.words_before),
             .words_after = listed(vocabulary.words_after),
+            .day_ordinals = day_ordinals_of(vocabulary),
         },
     });
 }

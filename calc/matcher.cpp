@@ -361,6 +361,8 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
             (e.what == part::day ? got.date.day : got.date.month) = n->value;
             next(n->rest);
         }
+        if (e.what == part::day)
+            names(words.day_ordinals, [&](int value) { got.date.day = value; });
         break;
     case part::year:
         // Three digits or more where the year stands are a year: neither a time nor anything

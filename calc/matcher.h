@@ -50,6 +50,7 @@ struct locale_words {
     name_list utc_names;
     name_list relative_days; // by how many days after today each is
     name_list words_before, words_after; // a date
+    name_list day_ordinals; // by the day
 };
 
 // What the readings of one text found: a date, or two that clash.

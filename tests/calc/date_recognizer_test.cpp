@@ -128,6 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"ArabicWithoutHamza", &arabic, "امس", civil_date{2026, 12, 6}},
                     locale_reading{"ArabicWithoutTanween", &arabic, "غدا", civil_date{2026, 12, 8}},
                     locale_reading{"HamzaKeptElsewhere", &not_arabic, "امس", no_date},
+                    locale_reading{"DayAsOrdinal", &spanish, "1.o de marzo de 2004", civil_date{2004, 3, 1}},
+                    locale_reading{"DayAsOrdinalWithWeekday", &spanish, "lunes, 1.o de marzo de 2004", civil_date{2004, 3, 1}},
+                    locale_reading{"OrdinalNotTheLocales", &spanish, "1.a de marzo de 2004", no_date},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
                     locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);

@@ -9,7 +9,8 @@ namespace sample_locales {
 
 using calc::calendar;
 
-// Words between the parts; "mar" both Tuesday and March; words for the days around today.
+// Words between the parts; "mar" both Tuesday and March; words for the days
+// around today; the first of a month as an ordinal ("1.º", decomposed).
 inline const calc::locale_vocabulary spanish{
     .formats = {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
     .months = {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
@@ -17,7 +18,8 @@ inline const calc::locale_vocabulary spanish{
                 {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
     .weekdays = {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
                   {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}},
-    .relative_days = {{"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}}};
+    .relative_days = {{"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}},
+    .day_ordinals = {{"1.o", 1}}};
 
 // Words after the year; a month's own form inside a date and alone; a time
 // joined by a word, and the C library's date-time, with the time inside.

@@ -292,7 +292,10 @@ private slots:
         row("ar_EG", "امس", today.addDays(-1));
         row("ar_EG", "غدا", today.addDays(1));
         row("ar_EG", "الان", today);
-        row("fa_IR", "۱۶ اذر", none); // Persian's alef with madda stays a letter of its own
+        row("fa_IR", "۱۶ اذر", none);
+        row("fr_FR", "1er mars 1990", QDate(1990, 3, 1));
+        row("fr_FR", "samedi 1er mars 2025", QDate(2025, 3, 1));
+        row("fr_FR", "1re mars 1990", none); // Persian's alef with madda stays a letter of its own
     }
 
     void readsWhatPeopleType()
