@@ -4,7 +4,6 @@
 #include "locale_dates/lower_case_qt.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <unicode/plurrule.h>
@@ -13,15 +12,20 @@
 
 namespace {
 
-// The rule for numbers from 0 up in each of ICU's rule sets ("%digits-ordinal:" then "0: =#,##0=e;").
+// The rule for the numbers from 0 up of one of ICU's rule sets ("%digits-ordinal:",
+// then "0: =#,##0=e;"), without its semicolon; where the rule is another set's
+// ("=%digits-ordinal-masculine=;"), that set's.
 QString ruleFromZero(const QStringList &lines, const QString &set)
 {
     bool inSet = false;
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1Char('%')))
             inSet = line == set + QLatin1Char(':');
-        else if (inSet && line.startsWith(QLatin1String("0:")))
-            return line.mid(2).trimmed();
+        else if (inSet && line.startsWith(QLatin1String("0:")) && line.endsWith(QLatin1Char(';'))) {
+            const QString rule = line.mid(2, line.size() - 3).trimmed();
+            const bool another = rule.size() > 2 && rule.startsWith(QLatin1String("=%")) && rule.endsWith(QLatin1Char('='));
+            return another ? ruleFromZero(lines, rule.mid(1, rule.size() - 2)) : rule;
+        }
     }
     return {};
 }
@@ -37,40 +41,37 @@ void addDayOrdinals(calc::locale_vocabulary &vocabulary, const QLocale &locale)
         return;
     QStringList lines;
     forEachString(rules, [&lines](const QString &line) { lines.append(line.trimmed()); });
-    // The locale's ordinals, where the set names another ("=%digits-ordinal-masculine=;").
-    QString rule = ruleFromZero(lines, QStringLiteral("%digits-ordinal"));
-    static const QRegularExpression otherSet(QStringLiteral("^=(%%?[\\w-]+)=;$"));
-    if (const auto set = otherSet.match(rule); set.hasMatch())
-        rule = ruleFromZero(lines, set.captured(1));
-    const QString number = QStringLiteral("=#,##0=");
-    if (!rule.startsWith(number) || !rule.endsWith(QLatin1Char(';')))
+    // The number, then what ends it: words ("e"), another set's ("=%%dord-mascabbrev="),
+    // or words by the number's ordinal plural form ("$(ordinal,one{er}other{e})$").
+    const QString number = QStringLiteral("=#,##0="), rule = ruleFromZero(lines, QStringLiteral("%digits-ordinal"));
+    if (!rule.startsWith(number))
         return;
-    QString ending = rule.mid(number.size(), rule.size() - number.size() - 1);
-    if (const auto set = otherSet.match(ending + QLatin1Char(';')); set.hasMatch()) {
-        ending = ruleFromZero(lines, set.captured(1));
-        if (!ending.endsWith(QLatin1Char(';')))
-            return;
-        ending.chop(1);
-    }
-    // An ending by the number's ordinal plural form: "$(ordinal,one{er}other{e})$".
-    static const QRegularExpression plural(QStringLiteral("^\\$\\(ordinal,(.*)\\)\\$$")), form(QStringLiteral("(\\w+)\\{([^}]*)\\}"));
+    QString ending = rule.mid(number.size());
+    if (ending.startsWith(QLatin1String("=%")))
+        ending = ruleFromZero(lines, ending.mid(1, ending.size() - 2));
+    const QString plural = QStringLiteral("$(ordinal,");
     std::unique_ptr<icu::PluralRules> forms;
-    if (plural.match(ending).hasMatch()) {
+    QStringList endings; // "one{er", "other{e"
+    if (ending.startsWith(plural) && ending.endsWith(QLatin1String(")$"))) {
+        endings = ending.mid(plural.size(), ending.size() - plural.size() - 2).split(QLatin1Char('}'), Qt::SkipEmptyParts);
         UErrorCode found = U_ZERO_ERROR;
         forms.reset(icu::PluralRules::forLocale(in, UPLURAL_TYPE_ORDINAL, found));
         if (U_FAILURE(found))
             return;
     }
+    const auto endingOf = [&](int day) {
+        if (!forms)
+            return ending;
+        const QString form = fromIcu(forms->select(day)) + QLatin1Char('{'), other = QStringLiteral("other{");
+        QString written;
+        for (const QString &each : endings)
+            if (each.startsWith(form) || (written.isEmpty() && each.startsWith(other)))
+                written = each.mid(each.indexOf(QLatin1Char('{')) + 1);
+        return written;
+    };
     for (int day = 1; day <= 31; ++day) {
-        QString written = ending;
-        if (forms) {
-            const QString keyword = fromIcu(forms->select(day));
-            written.clear();
-            for (auto each = form.globalMatch(ending); each.hasNext();)
-                if (const auto next = each.next(); next.captured(1) == keyword || (written.isEmpty() && next.captured(1) == QLatin1String("other")))
-                    written = next.captured(2);
-        }
         // A full stop alone is how the locale's formats write the day already.
+        const QString written = endingOf(day);
         if (written.isEmpty() || written == QLatin1String("."))
             return;
         vocabulary.day_ordinals.emplace_back(lowerCasedForDates(QString::number(day) + written, locale), day);
