@@ -138,7 +138,7 @@ pattern pattern_of(std::string_view picture)
     pattern p;
     read_picture(
         picture, [&](char letter, std::size_t run) {
-            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's') ? 2u : letter == 'y' && run >= 3 ? 3u : 1u});
+            p.push_back({part_of(letter, run), {}, run >= 2 && (letter == 'm' || letter == 's') ? 2u : 1u});
         },
         [&](std::string_view words) {
             if (auto text = squeezed(words); !text.empty())
@@ -164,9 +164,6 @@ std::string with_words_lowered(std::string_view picture, const std::function<std
 namespace {
 
 // Whether a pattern of digits alone may be read when digits alone are in `digits` order.
-// Digits alone write a year pictured in full with three digits or more, lest
-// two stand for it in another order than the short date's ("15.01.04." in
-// Latvian); a month's name or an era tells the year's place.
 // Nor may digits alone leave their year out where the day and month then
 // stand in another order than the locale's without a year ("yyyy.M.d." in Latvian).
 bool fits_the_order(pattern &p, date_order digits, date_order without_year)
@@ -174,10 +171,8 @@ bool fits_the_order(pattern &p, date_order digits, date_order without_year)
     const auto at = [&](part what) { return std::find_if(p.begin(), p.end(), [&](const auto &e) { return e.what == what; }); };
     const bool named = holds(p, part::month_name);
     for (auto &e : p)
-        if (e.what == part::year) {
-            e.least_digits = named || holds(p, part::era) ? 1 : e.least_digits;
+        if (e.what == part::year)
             e.may_be_left_out = named || (at(part::day) < at(part::month)) == (without_year == date_order::day_month_year);
-        }
     if (holds(p, part::month_name) || order_of(p) == digits)
         return true;
     if (order_of(p) != date_order::year_month_day)
@@ -194,7 +189,14 @@ std::vector<pattern> patterns_telling(const std::vector<std::string> &pictures, 
 {
     std::vector<pattern> patterns;
     for (const auto &picture : pictures) {
-        const auto full = pattern_of(picture);
+        auto full = pattern_of(picture);
+        // Digits with a weekday are what programs write, the year in full: two
+        // digits there are no year ("15.01.04." in Latvian, which writes
+        // "ceturtdiena, 15.01.2004.").
+        if (holds(full, part::weekday) && !holds(full, part::month_name, part::era))
+            for (auto &e : full)
+                if (e.what == part::year)
+                    e.least_digits = 3;
         const auto bare = without(full, part::weekday);
         for (const auto &p : {without(bare, part::era), bare, without(full, part::era), full}) {
             // The C library leaves its date-times' zone out where none is set, and
