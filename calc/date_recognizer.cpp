@@ -99,12 +99,16 @@ std::vector<pattern> patterns_of(const locale_vocabulary &vocabulary, date_order
     return patterns;
 }
 
-name_list day_ordinals_of(const locale_vocabulary &vocabulary)
+// What each day's ordinal writes after its number ("er" of "1er").
+std::array<std::vector<std::string>, 32> ordinal_endings_of(const locale_vocabulary &vocabulary)
 {
-    std::vector<name_list::name> all;
-    for (const auto &[text, day] : vocabulary.day_ordinals)
-        all.push_back({text, day});
-    return name_list(std::move(all));
+    std::array<std::vector<std::string>, 32> endings;
+    for (const auto &[text, day] : vocabulary.day_ordinals) {
+        const auto folded = squeezed(text), number = std::to_string(day);
+        if (day >= 1 && day <= 31 && folded.size() > number.size() && folded.starts_with(number))
+            endings[static_cast<std::size_t>(day)].push_back(folded.substr(number.size()));
+    }
+    return endings;
 }
 
 // The names as Arabic is typed, without what it is typed without.
@@ -176,7 +180,7 @@ date_recognizer::date_recognizer(const locale_vocabulary &typed)
             .relative_days = relative_days_of(vocabulary),
             .words_before = listed(vocabulary.words_before),
             .words_after = listed(vocabulary.words_after),
-            .day_ordinals = day_ordinals_of(vocabulary),
+            .ordinal_endings = ordinal_endings_of(vocabulary),
         },
     });
 }

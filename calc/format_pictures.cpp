@@ -36,13 +36,20 @@ bool holds(const pattern &p, Parts... parts)
 // The weekday or the era may be left out, and with it the words that part it
 // from the date ("Montag, 15. März 2004" as "15. März 2004"); words after one
 // that ends the date are kept, since they may end the date itself
-// ("2004. március 15., hétfő" as "2004. március 15.").
+// ("2004. március 15., hétfő" as "2004. március 15."). Brackets around the
+// part go with it ("2026/12/25(金)" as "2026/12/25").
 pattern without(pattern p, part left_out)
 {
-    const auto at = std::find_if(p.begin(), p.end(), [&](const auto &e) { return e.what == left_out; });
+    auto at = std::find_if(p.begin(), p.end(), [&](const auto &e) { return e.what == left_out; });
     if (at == p.end())
         return p;
     const auto words_after = std::next(at) != p.end() && std::next(at)->what == part::text;
+    if (words_after && std::next(at)->text == ")" && at != p.begin() && std::prev(at)->text.ends_with('(')) {
+        auto &before = std::prev(at)->text;
+        before.pop_back();
+        if (before.empty())
+            at = p.erase(std::prev(at));
+    }
     p.erase(at, std::next(at, words_after ? 2 : 1));
     return p;
 }
@@ -207,6 +214,15 @@ std::vector<pattern> patterns_telling(const std::vector<std::string> &pictures, 
                     patterns.push_back(std::move(q));
         }
     }
+    // Each pattern is walked: none that reads only what another reads, as a
+    // year in full does beside the same pattern of any year.
+    std::erase_if(patterns, [&](const pattern &p) {
+        auto any_year = p;
+        for (auto &e : any_year)
+            if (e.what == part::year)
+                e.least_digits = 1;
+        return any_year != p && std::find(patterns.begin(), patterns.end(), any_year) != patterns.end();
+    });
     return patterns;
 }
 
@@ -244,6 +260,14 @@ std::vector<pattern> time_patterns_of(const std::vector<std::string> &pictures)
             add(std::move(p));
         }
     }
+    // The hour of 1 to 12 without its period reads nothing the hour of 0 to 23 does not.
+    std::erase_if(patterns, [&](const pattern &p) {
+        auto any_hour = p;
+        for (auto &e : any_hour)
+            if (e.what == part::twelve_hour)
+                e.what = part::hour;
+        return any_hour != p && !holds(p, part::day_period) && std::find(patterns.begin(), patterns.end(), any_hour) != patterns.end();
+    });
     for (std::size_t i = 0, n = patterns.size(); i < n; ++i)
         if (const part last = patterns[i].back().what; last == part::minute || last == part::second)
             for (auto word : hour_words) {

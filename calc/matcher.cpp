@@ -200,7 +200,11 @@ void walk::after_date(std::string_view rest, const partial &got) const
         finish(got);
         return;
     }
-    if (!got.words_after)
+    // Nothing that follows a date begins with three digits: they are the year
+    // of a date this one is the beginning of ("15. März" of "15. März 2004").
+    if (take_digits(rest, 3, 5))
+        return;
+    if (!got.words_after && !words.words_after.empty())
         for (const auto &word : words.words_after.starting(rest))
             if (const auto after = take_loose_name(rest, word.text)) {
                 partial worded = got;
@@ -304,7 +308,7 @@ void walk::relative_day(std::string_view text) const
 void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
 {
     // Words before a date, before anything of it but its weekday.
-    if (!join && !got.words_before && !got.time && got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0)
+    if (!words.words_before.empty() && !join && !got.words_before && !got.time && got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0)
         for (const auto &word : words.words_before.starting(rest))
             if (const auto after = take_loose_name(rest, word.text)) {
                 partial worded = got;
@@ -360,9 +364,12 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         if (const auto n = take_digits(rest, 1, 2)) {
             (e.what == part::day ? got.date.day : got.date.month) = n->value;
             next(n->rest);
+            // An ordinal's ending stands right after its number ("1er").
+            if (e.what == part::day && n->value < static_cast<int>(words.ordinal_endings.size()))
+                for (const auto &ending : words.ordinal_endings[static_cast<std::size_t>(n->value)])
+                    if (n->rest.starts_with(ending))
+                        next(n->rest.substr(ending.size()));
         }
-        if (e.what == part::day)
-            names(words.day_ordinals, [&](int value) { got.date.day = value; });
         break;
     case part::year:
         // Three digits or more where the year stands are a year: neither a time nor anything

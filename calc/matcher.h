@@ -7,6 +7,7 @@
 #include "calc/format_pictures.h"
 #include "calc/name_list.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,7 +51,7 @@ struct locale_words {
     name_list utc_names;
     name_list relative_days; // by how many days after today each is
     name_list words_before, words_after; // a date
-    name_list day_ordinals; // by the day
+    std::array<std::vector<std::string>, 32> ordinal_endings; // by the day, folded
 };
 
 // What the readings of one text found: a date, or two that clash.
