@@ -190,6 +190,18 @@ bool fits_the_order(pattern &p, date_order digits, date_order without_year)
     return true;
 }
 
+// Every pattern is walked: none that reads only what another reads, the
+// pattern `widened` makes of it.
+template <typename Widened>
+std::vector<pattern> without_narrower(std::vector<pattern> patterns, Widened &&widened)
+{
+    std::vector<pattern> kept;
+    for (const auto &p : patterns)
+        if (const auto wide = widened(p); wide == p || std::find(patterns.begin(), patterns.end(), wide) == patterns.end())
+            kept.push_back(p);
+    return kept;
+}
+
 template <typename Tells>
 std::vector<pattern> patterns_telling(const std::vector<std::string> &pictures, date_order digits,
                                       date_order without_year, Tells &&tells)
@@ -214,16 +226,13 @@ std::vector<pattern> patterns_telling(const std::vector<std::string> &pictures, 
                     patterns.push_back(std::move(q));
         }
     }
-    // Each pattern is walked: none that reads only what another reads, as a
-    // year in full does beside the same pattern of any year.
-    std::erase_if(patterns, [&](const pattern &p) {
-        auto any_year = p;
-        for (auto &e : any_year)
+    // A year in full reads nothing the same pattern of any year does not.
+    return without_narrower(std::move(patterns), [](pattern p) {
+        for (auto &e : p)
             if (e.what == part::year)
                 e.least_digits = 1;
-        return any_year != p && std::find(patterns.begin(), patterns.end(), any_year) != patterns.end();
+        return p;
     });
-    return patterns;
 }
 
 } // namespace
@@ -261,12 +270,11 @@ std::vector<pattern> time_patterns_of(const std::vector<std::string> &pictures)
         }
     }
     // The hour of 1 to 12 without its period reads nothing the hour of 0 to 23 does not.
-    std::erase_if(patterns, [&](const pattern &p) {
-        auto any_hour = p;
-        for (auto &e : any_hour)
-            if (e.what == part::twelve_hour)
+    patterns = without_narrower(std::move(patterns), [](pattern p) {
+        for (auto &e : p)
+            if (e.what == part::twelve_hour && !holds(p, part::day_period))
                 e.what = part::hour;
-        return any_hour != p && !holds(p, part::day_period) && std::find(patterns.begin(), patterns.end(), any_hour) != patterns.end();
+        return p;
     });
     for (std::size_t i = 0, n = patterns.size(); i < n; ++i)
         if (const part last = patterns[i].back().what; last == part::minute || last == part::second)

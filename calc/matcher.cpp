@@ -308,7 +308,8 @@ void walk::relative_day(std::string_view text) const
 void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
 {
     // Words before a date, before anything of it but its weekday.
-    if (!words.words_before.empty() && !join && !got.words_before && !got.time && got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0)
+    const bool nothing_taken = got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0 && !got.time;
+    if (!words.words_before.empty() && !join && !got.words_before && nothing_taken)
         for (const auto &word : words.words_before.starting(rest))
             if (const auto after = take_loose_name(rest, word.text)) {
                 partial worded = got;
