@@ -34,6 +34,10 @@ QString ruleFromZero(const QStringList &lines, const QString &set)
 
 void addDayOrdinals(calc::locale_vocabulary &vocabulary, const QLocale &locale)
 {
+    // The C locale has no language, nor its ordinals; and ICU's rules for
+    // numbers, a tree of data of their own, cost some 200 KiB of memory to open.
+    if (locale.language() == QLocale::C)
+        return;
     const icu::Locale in(locale.name().toLatin1().constData());
     UErrorCode status = U_ZERO_ERROR;
     const icu::ResourceBundle rules = icuData(U_ICUDATA_NAME "-rbnf", in, {"RBNFRules", "OrdinalRules"}, status);
