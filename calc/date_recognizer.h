@@ -37,6 +37,14 @@ struct locale_vocabulary {
     std::vector<std::pair<std::string, calendar>> eras{};
     // Words that stand for an era's first year, as Japanese 元 does for 1.
     std::vector<std::string> first_years{};
+    // Words people type before a date ("am", "le"), at its start or after its
+    // weekday ("Donnerstag, den 24. Dezember"), and after it ("r."), which no
+    // platform writes.
+    std::vector<std::string> words_before{};
+    std::vector<std::string> words_after{};
+    // Arabic is typed with its hamza on alef and its tanween left out as often
+    // as not ("امس" for "أمس"): both then read alike.
+    bool arabic_spelling = false;
 
     // Pictures of the times of day the locale writes after a date ("HH:mm",
     // "a h시 m분 s초"; see calc/format_pictures.h), and of the words between
@@ -51,6 +59,17 @@ struct locale_vocabulary {
     // Words for a day near today, and how many days after today it is
     // ("gestern", -1); the word for now names today.
     std::vector<std::pair<std::string, int>> relative_days{};
+
+    // Pictures of a day and month without their year ("d/M", "d. MMMM",
+    // "ddd, d.M."), as the locale writes them; the first of them, where there
+    // is one, is the order digits without a year are read in ("d/M": 7/1 is
+    // 7 January), in place of the short date's.
+    std::vector<std::string> formats_without_year{};
+    // Pictures of the words before a time written first and between it and
+    // the date ("{0} {1}" as "" and "", "'lúc' {0} {1}" as "'lúc'" and "").
+    std::vector<std::pair<std::string, std::string>> time_first_joins{};
+    // A day of the month as an ordinal the locale writes ("1er", 1), in its lower case.
+    std::vector<std::pair<std::string, int>> day_ordinals{};
 };
 
 // Puts the pictures' words in the lower case the names are in ("στις" as the

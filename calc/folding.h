@@ -70,6 +70,13 @@ constexpr bool is_ignored(char32_t c) noexcept
         || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
 }
 
+// What Arabic is typed without as often as not ("امس" for "أمس"): its tanween,
+// and a hamza or madda on alef, which decomposition puts after the alef.
+constexpr bool is_left_out_in_arabic(char32_t c, std::string_view before) noexcept
+{
+    return (c >= 0x064B && c <= 0x064D) || (c >= 0x0653 && c <= 0x0655 && before.ends_with("\u0627"));
+}
+
 struct code_point {
     char32_t value;
     std::size_t size; // in bytes
@@ -96,11 +103,13 @@ constexpr code_point decode(std::string_view s) noexcept
 
 // Writes the text with digits in ASCII, every space a plain one, dotless i
 // dotted (Turkish lower case makes English "FRIDAY" "frıday"), accents and
-// invisible marks left out, and returns its size; or nothing, when what it
-// keeps is more UTF-16 units than a date may be. Never longer than the text.
+// invisible marks left out, and in Arabic what it is typed without, and
+// returns its size; or nothing, when what it keeps is more UTF-16 units than
+// a date may be. Never longer than the text. Only Arabic's own marks go, so
+// that no other language's letters merge.
 // Preconditions: the platform has put the text in lower case and decomposed
 // it (UTF-8, NFKD); `out` holds text.size() bytes.
-constexpr std::optional<std::size_t> fold_into(std::string_view text, char *out) noexcept
+constexpr std::optional<std::size_t> fold_into(std::string_view text, char *out, bool arabic = false) noexcept
 {
     std::size_t size = 0, units = 0;
     while (!text.empty()) {
@@ -121,7 +130,7 @@ constexpr std::optional<std::size_t> fold_into(std::string_view text, char *out)
             out[size++] = ' ';
         else if (c.value == 0x0131)
             out[size++] = 'i';
-        else if (!is_ignored(c.value))
+        else if (!is_ignored(c.value) && !(arabic && is_left_out_in_arabic(c.value, {out, size})))
             for (std::size_t i = 0; i < c.size; ++i)
                 out[size++] = text[i];
         if (size != kept)
@@ -134,10 +143,10 @@ constexpr std::optional<std::size_t> fold_into(std::string_view text, char *out)
 }
 
 // The text as the readers compare it (see fold_into), or nothing.
-inline std::optional<std::string> fold(std::string_view text)
+inline std::optional<std::string> fold(std::string_view text, bool arabic = false)
 {
     std::string out(text.size(), '\0');
-    const auto size = fold_into(text, out.data());
+    const auto size = fold_into(text, out.data(), arabic);
     if (!size)
         return std::nullopt;
     out.resize(*size);

@@ -20,7 +20,10 @@ enum class part : unsigned char {
 struct element {
     part what;
     std::string text; // of a part::text, folded and without spaces
-    std::size_t least_digits = 1; // 2 for a minute or second written mm or ss
+    std::size_t least_digits = 1; // 2 for a minute or second written mm or ss, 3 for a year in full
+    // A year, and the words that end a pattern (cut short too), may be left
+    // out; not an hour's own word, nor some years of digits alone.
+    bool may_be_left_out = true;
     friend bool operator==(const element &, const element &) = default;
 };
 
@@ -41,12 +44,18 @@ std::string with_words_lowered(std::string_view picture, const std::function<std
 // weekday, its era and its zone, none twice, and none that cannot tell a date.
 // Digits alone are read in one order, `digits`; a picture of digits alone in
 // another may only write the year first, with three digits or more, which
-// that order cannot read.
-std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits);
+// that order cannot read. Without their year, digits are read in the order
+// `without_year`.
+std::vector<pattern> patterns_of(const std::vector<std::string> &pictures, date_order digits, date_order without_year);
+
+// The same of pictures of a day and month without their year ("d/M", "ddd d. MMM").
+std::vector<pattern> patterns_without_year_of(const std::vector<std::string> &pictures, date_order digits);
 
 // Every pattern of a locale's times of day, with and without the day's
 // period, and without their zones, which any time may be followed by; none
-// twice, and none without an hour and a minute, or an hour and words.
+// twice, and none without an hour and a minute, or an hour and words. An
+// hour's own word ("HH 'Uhr'") may follow a time that ends in its minutes or
+// seconds ("14:30 Uhr"), and minutes may follow the hour and its word ("14h30").
 std::vector<pattern> time_patterns_of(const std::vector<std::string> &pictures);
 
 // Whether the pattern holds a time of day, as the C library's date-times do.

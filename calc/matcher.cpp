@@ -91,6 +91,7 @@ struct partial {
     month_names named = month_names::none;
     std::optional<calendar> era; // the calendar an era's name named
     std::optional<time_of_day> time;
+    bool words_before = false, words_after = false; // taken
 };
 
 // An era decides wherever it stands; otherwise a month's name, written in the
@@ -109,10 +110,10 @@ constexpr std::optional<calendar> calendar_of(const partial &got, calendar own) 
     return std::nullopt;
 }
 
-static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::buddhist) == calendar::buddhist);
-static_assert(calendar_of({{}, month_names::gregorian, {}, {}}, calendar::persian) == calendar::gregorian);
-static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}}, calendar::umalqura) == std::nullopt);
-static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}}, calendar::gregorian) == calendar::reiwa);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}, false, false}, calendar::buddhist) == calendar::buddhist);
+static_assert(calendar_of({{}, month_names::gregorian, {}, {}, false, false}, calendar::persian) == calendar::gregorian);
+static_assert(calendar_of({{}, month_names::own, calendar::gregorian, {}, false, false}, calendar::umalqura) == std::nullopt);
+static_assert(calendar_of({{}, month_names::none, calendar::reiwa, {}, false, false}, calendar::gregorian) == calendar::reiwa);
 
 // Whether a text may begin with what a step of a pattern takes: a number, or
 // its words, unless they may be left out. Most steps are so told apart from a
@@ -187,6 +188,17 @@ void walk::after_date(std::string_view rest, const partial &got) const
         finish(got);
         return;
     }
+    // Nothing that follows a date begins with three digits: they are the year
+    // of a date this one is the beginning of ("15. März" of "15. März 2004").
+    if (take_digits(rest, 3, 5))
+        return;
+    if (!got.words_after && !words.words_after.empty())
+        for (const auto &word : words.words_after.starting(rest))
+            if (const auto after = take_loose_name(rest, word.text)) {
+                partial worded = got;
+                worded.words_after = true;
+                after_date(*after, worded);
+            }
     if (!got.era)
         for (const auto &[name, era] : words.eras.starting(rest))
             if (const auto after = take_loose(rest, name)) {
@@ -243,7 +255,10 @@ void walk::zones(std::string_view rest, bool abbreviated, Then &&then) const
 // A pattern read to its end.
 void walk::ended(std::string_view rest, const partial &got, const time_join *join) const
 {
-    if (join)
+    if (join && join->time_first) {
+        if (const auto after = take_loose(rest, join->after))
+            from(words.patterns, *after, got);
+    } else if (join)
         after_time(rest, got, *join);
     else if (got.time) { // the C library's date-times hold their time
         if (tokens::at_end(rest))
@@ -274,12 +289,21 @@ void walk::relative_day(std::string_view text) const
         if (const auto rest = take_loose(text, name))
             if (const int z = today + offset; z >= first_day(calendar::gregorian) && z <= last_day(calendar::gregorian)) {
                 const auto [year, month, day] = civil_from_days(z);
-                after_date(*rest, {{year, 4, month, day}, month_names::none, calendar::gregorian, {}});
+                after_date(*rest, {{year, 4, month, day}, month_names::none, calendar::gregorian, {}, false, false});
             }
 }
 
 void walk::from(const pattern_tree &done, std::string_view rest, const partial &got, const time_join *join) const
 {
+    // Words before a date, before anything of it but its weekday.
+    const bool nothing_taken = got.date.day == 0 && got.date.month == 0 && got.date.year_digits == 0 && !got.time;
+    if (!words.words_before.empty() && !join && !got.words_before && nothing_taken)
+        for (const auto &word : words.words_before.starting(rest))
+            if (const auto after = take_loose_name(rest, word.text)) {
+                partial worded = got;
+                worded.words_before = true;
+                from(done, *after, worded, join);
+            }
     for (const auto &step : done.next)
         if (found.clash)
             return;
@@ -320,7 +344,7 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         // The words that end a pattern may be cut short or left out ("2004 г." as "2004"),
         // and so may those before a year that ends it, when the year is left out ("26.3" for "26.3.2026").
         if (const auto cut = take_any_start(rest, e.text);
-            (step.ends || step.ends_without_year) && (!after || cut.data() != after->data()))
+            (step.ends || step.ends_without_year) && e.may_be_left_out && (!after || cut.data() != after->data()))
             ended(cut, got, join);
         break;
     }
@@ -329,12 +353,17 @@ void walk::take(const pattern_tree &step, std::string_view rest, partial got, co
         if (const auto n = take_digits(rest, 1, 2)) {
             (e.what == part::day ? got.date.day : got.date.month) = n->value;
             next(n->rest);
+            // An ordinal's ending stands right after its number ("1er").
+            if (e.what == part::day && n->value < static_cast<int>(words.ordinal_endings.size()))
+                for (const auto &ending : words.ordinal_endings[static_cast<std::size_t>(n->value)])
+                    if (n->rest.starts_with(ending))
+                        next(n->rest.substr(ending.size()));
         }
         break;
     case part::year:
         // Three digits or more where the year stands are a year: neither a time nor anything
         // else that may follow a date begins so.
-        if (const auto digits = take_digits(rest, 3, 5); !join && !digits)
+        if (const auto digits = take_digits(rest, 3, 5); !join && !digits && e.may_be_left_out)
             without_year(step, rest, got);
         // Five digits for the Buddhist years of the last Gregorian centuries.
         if (const auto n = take_digits(rest, e.least_digits, 5)) {
@@ -407,6 +436,9 @@ void match_formats(const locale_words &words, std::string_view text, int today, 
 {
     const walk each(words, today, found);
     each.from(words.patterns, text, {});
+    for (const auto &join : words.time_first_joins)
+        if (const auto rest = take_loose(text, join.before))
+            each.from(words.time_patterns, *rest, {}, &join);
     each.relative_day(text);
 }
 

@@ -7,6 +7,7 @@
 #include "calc/format_pictures.h"
 #include "calc/name_list.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,9 +16,11 @@
 namespace calc {
 
 // The words a locale writes between a date and its time ("um", "klo"), and
-// after the time (Hindi's "बजे"), folded and without spaces.
+// after the time (Hindi's "बजे"), folded and without spaces; or, where the
+// time comes first, before the time ("lúc") and between it and the date.
 struct time_join {
     std::string before, after;
+    bool time_first = false;
     friend bool operator==(const time_join &, const time_join &) = default;
 };
 
@@ -43,9 +46,12 @@ struct locale_words {
     calendar own;
     pattern_tree time_patterns;
     std::vector<time_join> joins; // the empty one among them
+    std::vector<time_join> time_first_joins;
     name_list day_periods;
     name_list utc_names;
     name_list relative_days; // by how many days after today each is
+    name_list words_before, words_after; // a date
+    std::array<std::vector<std::string>, 32> ordinal_endings; // by the day, folded
 };
 
 // What the readings of one text found: a date, or two that clash.

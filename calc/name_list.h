@@ -23,6 +23,8 @@ public:
     // each that ends in a full stop also without it, and kept in order.
     explicit name_list(std::vector<name> written);
 
+    bool empty() const noexcept { return names.empty(); }
+
     // Those that `other` does not hold.
     name_list without(const name_list &other) const;
 

@@ -84,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         calc::date_recognizer(sample_locales::spanish), calc::date_recognizer(sample_locales::russian),
         calc::date_recognizer(sample_locales::japanese), calc::date_recognizer(sample_locales::thai),
         calc::date_recognizer(sample_locales::iranian),  calc::date_recognizer(sample_locales::saudi),
-        calc::date_recognizer(sample_locales::japanese_eras)};
+        calc::date_recognizer(sample_locales::japanese_eras), calc::date_recognizer(sample_locales::swedish),
+        calc::date_recognizer(sample_locales::german), calc::date_recognizer(sample_locales::vietnamese),
+        calc::date_recognizer(sample_locales::polish), calc::date_recognizer(sample_locales::arabic)};
     for (const auto &read : locales)
         check_locale_reading(text, read);
     return 0;

@@ -14,12 +14,16 @@ void addLocaleTimes(calc::locale_vocabulary &vocabulary, const QLocale &locale)
     const icu::ResourceBundle patterns = icuData(nullptr, in, {"calendar", "gregorian", "DateTimePatterns"}, status);
     if (U_FAILURE(status))
         return;
-    // The words of "{1} 'um' {0}" between the date and the time, and after the time ("{1} को {0} बजे").
+    // The words of "{1} 'um' {0}" between the date and the time, and after the time ("{1} को {0} बजे");
+    // where the time comes first, those before it and between it and the date ("'lúc' {0} {1}").
     const auto addJoin = [&](const QString &join) {
         const auto date = join.indexOf(QLatin1String("{1}")), time = join.indexOf(QLatin1String("{0}"));
         if (date >= 0 && time > date)
             vocabulary.time_joins.emplace_back(pictureOf(join.mid(date + 3, time - date - 3)),
                                                pictureOf(join.mid(time + 3)));
+        else if (time >= 0 && date > time)
+            vocabulary.time_first_joins.emplace_back(pictureOf(join.left(time)),
+                                                     pictureOf(join.mid(time + 3, date - time - 3)));
     };
     bool partsOfTheDay = false;
     int32_t n = 0;

@@ -1,6 +1,8 @@
 #include "locale_dates/locale_vocabulary_qt.h"
 
+#include "locale_dates/available_formats_qt.h"
 #include "locale_dates/c_library_dates_qt.h"
+#include "locale_dates/day_ordinals_qt.h"
 #include "locale_dates/locale_calendars_qt.h"
 #include "locale_dates/locale_times_qt.h"
 #include "locale_dates/lower_case_qt.h"
@@ -35,6 +37,8 @@ calc::locale_vocabulary localeVocabulary(const QLocale &locale)
     const QLocale written = datesLocale(locale);
     addLocaleCalendars(dates, written);
     addLocaleTimes(dates, written);
+    addAvailableFormats(dates, written);
+    addDayOrdinals(dates, written);
     addCLibraryDates(dates, written, locale == QLocale::system());
     addRelativeDays(dates, written);
     addTypedForms(dates, written.name().section(QLatin1Char('_'), 0, 0).toStdString());

@@ -49,7 +49,16 @@ constexpr civil_date mar15{2004, 3, 15}, jan15{2004, 1, 15};
 const calc::locale_vocabulary twice_may{{"d MMMM yyyy"}, {{{}, {}, {}, {}, {"may"}, {"may"}}}, {}};
 // Names that end in the month's number, as Vietnamese ones do.
 const calc::locale_vocabulary numbered_months{{"d MMMM yyyy"}, {{{"thang 1"}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"thang 12"}}}, {}};
-using sample_locales::spanish, sample_locales::russian, sample_locales::japanese;
+using sample_locales::spanish, sample_locales::russian, sample_locales::japanese, sample_locales::swedish,
+    sample_locales::german, sample_locales::vietnamese, sample_locales::polish, sample_locales::arabic;
+// The same words, in a language whose letters they would merge.
+calc::locale_vocabulary arabic_letters_elsewhere()
+{
+    auto persian = arabic;
+    persian.arabic_spelling = false;
+    return persian;
+}
+const calc::locale_vocabulary not_arabic = arabic_letters_elsewhere();
 
 INSTANTIATE_TEST_SUITE_P(
     Words, ReadInLocale,
@@ -100,6 +109,30 @@ INSTANTIATE_TEST_SUITE_P(
                     locale_reading{"DayPeriodWithHour13", &japanese, "2004年3月15日 午後13:30", no_date},
                     locale_reading{"UnitsNoYear", &japanese, "3月15日日曜日", civil_date{2026, 3, 15}},
                     locale_reading{"DayAlone", &japanese, "15日", no_date},
+                    locale_reading{"DigitsWithoutYearInTheirOwnOrder", &swedish, "7/1", civil_date{2026, 1, 7}},
+                    locale_reading{"WeekdayBeforeDigitsWithoutYear", &swedish, "ons 7/1", civil_date{2026, 1, 7}},
+                    locale_reading{"WrongWeekdayBeforeDigits", &swedish, "torsdag 7/1", no_date},
+                    locale_reading{"ShortDateKeepsItsOrder", &swedish, "2004-01-07", civil_date{2004, 1, 7}},
+                    locale_reading{"HourAndItsWord", &german, "15.03.2004 um 14 Uhr", mar15},
+                    locale_reading{"MinutesAfterTheHoursWord", &german, "15.03.2004 um 14 Uhr 30", mar15},
+                    locale_reading{"HoursWordAfterATime", &german, "15.03.2004, 14:30 Uhr", mar15},
+                    locale_reading{"HourWithoutItsWordIsAYear", &german, "15.03.04", mar15},
+                    locale_reading{"ImpossibleHourWithItsWord", &german, "15.03.2004 um 24 Uhr", no_date},
+                    locale_reading{"TimeFirst", &vietnamese, "lu\u0301c 09:03 15/03/2004", mar15},
+                    locale_reading{"TimeFirstImpossible", &vietnamese, "lu\u0301c 25:03 15/03/2004", no_date},
+                    locale_reading{"WordBeforeTheDate", &german, "am 15. Ma\u0308rz 2004", mar15},
+                    locale_reading{"WordAfterTheWeekday", &german, "Montag, den 15. Ma\u0308rz 2004", mar15},
+                    locale_reading{"WordBeforeTwice", &german, "am am 15. Ma\u0308rz 2004", no_date},
+                    locale_reading{"WordBeforeAfterTheDate", &german, "15. Ma\u0308rz 2004 am", no_date},
+                    locale_reading{"WordAfterTheDate", &polish, "15.03.2004 r.", mar15},
+                    locale_reading{"WordAfterTheDateThenTime", &polish, "15.03.2004 r. o godz. 14:30", mar15},
+                    locale_reading{"WordAfterBeforeTheDate", &polish, "r. 15.03.2004", no_date},
+                    locale_reading{"ArabicWithoutHamza", &arabic, "امس", civil_date{2026, 12, 6}},
+                    locale_reading{"ArabicWithoutTanween", &arabic, "غدا", civil_date{2026, 12, 8}},
+                    locale_reading{"HamzaKeptElsewhere", &not_arabic, "امس", no_date},
+                    locale_reading{"DayAsOrdinal", &spanish, "1.o de marzo de 2004", civil_date{2004, 3, 1}},
+                    locale_reading{"DayAsOrdinalWithWeekday", &spanish, "lunes, 1.o de marzo de 2004", civil_date{2004, 3, 1}},
+                    locale_reading{"OrdinalNotTheLocales", &spanish, "1.a de marzo de 2004", no_date},
                     locale_reading{"OneWordTwoMonths", &twice_may, "15 may 2004", no_date},
                     locale_reading{"NameEndsInsideANumber", &numbered_months, "5 thang 12004", no_date}),
     row_name<testing::TestParamInfo<locale_reading>>);

@@ -9,7 +9,8 @@ namespace sample_locales {
 
 using calc::calendar;
 
-// Words between the parts; "mar" both Tuesday and March; words for the days around today.
+// Words between the parts; "mar" both Tuesday and March; words for the days
+// around today; the first of a month as an ordinal ("1.º", decomposed).
 inline const calc::locale_vocabulary spanish{
     .formats = {"d/M/yy", "dddd, d 'de' MMMM 'de' yyyy"},
     .months = {{{"enero", "ene"}, {"febrero", "feb"}, {"marzo", "mar"}, {"abril", "abr"},
@@ -17,7 +18,8 @@ inline const calc::locale_vocabulary spanish{
                 {"septiembre", "sept"}, {"octubre", "oct"}, {"noviembre", "nov"}, {"diciembre", "dic"}}},
     .weekdays = {{{"domingo", "dom"}, {"lunes", "lun"}, {"martes", "mar"}, {"mie\u0301rcoles", "mie\u0301"},
                   {"jueves", "jue"}, {"viernes", "vie"}, {"sa\u0301bado", "sa\u0301b"}}},
-    .relative_days = {{"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}}};
+    .relative_days = {{"ayer", -1}, {"hoy", 0}, {"man\u0303ana", 1}, {"pasado man\u0303ana", 2}},
+    .day_ordinals = {{"1.o", 1}}};
 
 // Words after the year; a month's own form inside a date and alone; a time
 // joined by a word, and the C library's date-time, with the time inside.
@@ -43,6 +45,40 @@ inline const calc::locale_vocabulary japanese{
     .time_formats = {"H時mm分ss秒", "tth:mm"},
     .day_periods = {"午前", "午後"},
     .relative_days = {{"今日", 0}, {"今", 0}}};
+
+// The short date year first, and a day and month without their year day first.
+inline const calc::locale_vocabulary swedish{
+    .formats = {"yyyy-MM-dd", "d MMMM yyyy"},
+    .months = {{{"januari", "jan."}, {}, {"mars"}}},
+    .weekdays = {{{}, {}, {}, {"onsdag", "ons"}, {"torsdag", "tors"}}},
+    .formats_without_year = {"d/M", "dddd d/M"}};
+
+// The hour's own word, after an hour alone and after a whole time.
+inline const calc::locale_vocabulary german{
+    .formats = {"dd.MM.yy", "dddd, d. MMMM yyyy"},
+    .months = {{{}, {}, {"ma\u0308rz"}}},
+    .weekdays = {{{}, {"montag"}, {"dienstag"}}},
+    .words_before = {"am", "den"},
+    .time_formats = {"HH:mm", "HH 'uhr'"},
+    .time_joins = {{"' um '", ""}, {"', '", ""}}};
+
+// The time before the date, after a word.
+inline const calc::locale_vocabulary vietnamese{
+    .formats = {"dd/MM/yyyy"},
+    .time_formats = {"HH:mm"},
+    .time_first_joins = {{"'lu\u0301c '", "' '"}}};
+
+// Words after the date, and before its time.
+inline const calc::locale_vocabulary polish{
+    .formats = {"dd.MM.yyyy"},
+    .words_after = {"r."},
+    .time_formats = {"HH:mm"},
+    .time_joins = {{"'o godz.'", ""}}};
+
+// Hamza on alef and tanween, which Arabic is typed without as often as not.
+inline const calc::locale_vocabulary arabic{
+    .arabic_spelling = true,
+    .relative_days = {{"ا\u0654مس", -1}, {"غد\u064bا", 1}}};
 
 // Calendars of their own, and eras; only the names the tests use.
 

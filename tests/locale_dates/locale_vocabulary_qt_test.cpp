@@ -252,6 +252,50 @@ private slots:
         row("fa_IR", "۱۶ آذر", today);
         row("ar_SA", "٢٧ جمادى الآخرة", today);
         row("th_TH", "7 ธ.ค.", today);
+        // The locale's other forms: a weekday before digits, a day and month in the locale's order, the hour's words.
+        const QDate jan7(2026, 1, 7), mar15(2004, 3, 15);
+        row("sv_SE", "7/1", jan7);
+        row("sv_SE", "ons 7/1", jan7);
+        row("sv_SE", "tors 7/1", none);
+        row("lv_LV", "07.01.", jan7);
+        row("de_DE", "Mo., 15.03.2004 14:30", mar15);
+        row("de_DE", "15.03.2004, 14:30 Uhr", mar15);
+        row("de_DE", "15.03.2004 um 14 Uhr", mar15);
+        row("de_DE", "01.01.04", QDate(2004, 1, 1));
+        row("fr_FR", "15/03/2004 à 14h30", mar15);
+        row("fr_FR", "lundi 15 mars 2004, 14h", mar15);
+        row("es_ES", "mié, 7 ene", jan7);
+        row("it_IT", "mer 7/1", jan7);
+        row("pl_PL", "śr., 7.01", jan7);
+        row("nl_NL", "wo 7-1", jan7);
+        row("ja_JP", "1月7日(水)", jan7);
+        row("ja_JP", "2026/12/25(金)", QDate(2026, 12, 25));
+        row("ja_JP", "2026/12/25(木)", none);
+        row("ko_KR", "1월 7일 (수)", jan7);
+        row("vi_VN", "lúc 09:03 Thứ Tư, 9 tháng 4, 1958", apr9);
+        // Words people type around a date and its time, which no locale data holds.
+        row("de_DE", "am 15. März 2004", mar15);
+        row("de_DE", "Donnerstag, den 24. Dezember 2026", QDate(2026, 12, 24));
+        row("de_DE", "15. März 2004 am", none);
+        row("fr_FR", "le 15 mars 2004", mar15);
+        row("es_ES", "el 15 de marzo de 2004", mar15);
+        row("es_ES", "15/03/2004 14:30h", mar15);
+        row("it_IT", "il 15 marzo 2004", mar15);
+        row("it_IT", "lunedì 15 marzo 2004 ore 14:30", mar15);
+        row("sv_SE", "den 15 mars 2004", mar15);
+        row("sv_SE", "15 mars 2004 kl. 14.30", mar15);
+        row("pl_PL", "15.03.2004 r.", mar15);
+        row("pl_PL", "15 marca 2004 r. o godz. 14:30", mar15);
+        row("nl_NL", "maandag 15 maart 2004 om 14.30 uur", mar15);
+        row("ru_RU", "25 декабря 2026 года", QDate(2026, 12, 25));
+        row("ar_EG", "الجمعة ٢٥ ديسمبر ٢٠٢٦", QDate(2026, 12, 25));
+        row("ar_EG", "امس", today.addDays(-1));
+        row("ar_EG", "غدا", today.addDays(1));
+        row("ar_EG", "الان", today);
+        row("fa_IR", "۱۶ اذر", none);
+        row("fr_FR", "1er mars 1990", QDate(1990, 3, 1));
+        row("fr_FR", "samedi 1er mars 2025", QDate(2025, 3, 1));
+        row("fr_FR", "1re mars 1990", none); // Persian's alef with madda stays a letter of its own
     }
 
     void readsWhatPeopleType()
