@@ -51,6 +51,16 @@ struct locale_vocabulary {
     // Words for a day near today, and how many days after today it is
     // ("gestern", -1); the word for now names today.
     std::vector<std::pair<std::string, int>> relative_days{};
+    // Pictures of a day and month without their year ("d/M", "d. MMMM",
+    // "ddd, d.M."), as the locale writes them; the first of them, where there
+    // is one, is the order digits without a year are read in ("d/M": 7/1 is
+    // 7 January), in place of the short date's.
+    std::vector<std::string> formats_without_year{};
+    // Pictures of the words before a time written first and between it and
+    // the date ("{0} {1}" as "" and "", "'lúc' {0} {1}" as "'lúc'" and "").
+    std::vector<std::pair<std::string, std::string>> time_first_joins{};
+    // A day of the month as an ordinal the locale writes ("1er", 1), in its lower case.
+    std::vector<std::pair<std::string, int>> day_ordinals{};
 };
 
 // Puts the pictures' words in the lower case the names are in ("στις" as the
