@@ -564,10 +564,11 @@ std::vector<enter_case> casesOnDay(int today, CALID calendar)
         cases.push_back({"the month second without the year", iso(july1), L"1/7", entry::set_text, 1, enter_key::enter,
                          none});
     }
-    // A weekday before a day and month, as calendars write them: "Mi., 7.1.", "ons 7 jan.", "พ. 7 ม.ค.".
-    const wchar_t *weekdayFirst = userLocaleIs(L"de-DE")                             ? L"ddd, d.M."
-                                : userLocaleIs(L"sv-SE") || calendar == CAL_THAI ? L"ddd d MMM"
-                                                                                     : nullptr;
+    // A weekday before a day and month, as calendars write them: "Mi., 7.1.", "ons 7/1", "พ. 7 ม.ค.".
+    const wchar_t *weekdayFirst = userLocaleIs(L"de-DE") ? L"ddd, d.M."
+                                : userLocaleIs(L"sv-SE") ? L"ddd d/M"
+                                : calendar == CAL_THAI   ? L"ddd d MMM"
+                                                         : nullptr;
     if (weekdayFirst)
         cases.push_back({"a weekday before a day and month", writtenAs(january7, weekdayFirst), iso(january7),
                          entry::set_text, 2, enter_key::enter, none});
