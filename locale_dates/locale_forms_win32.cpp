@@ -5,8 +5,6 @@
 #include "locale_dates/lower_case_win32.h"
 #include "locale_dates/unicode_win32.h"
 
-#include "calc/format_pictures.h"
-
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -26,15 +24,6 @@ std::vector<std::string> listed(std::string_view forms)
     return found;
 }
 
-// Whether a picture writes the day before the month, in digits or by name.
-bool dayFirst(std::string_view picture)
-{
-    const auto p = calc::pattern_of(picture);
-    const auto at = [&p](auto is) { return std::find_if(p.begin(), p.end(), is) - p.begin(); };
-    return at([](const calc::element &e) { return e.what == calc::part::day; })
-         < at([](const calc::element &e) { return e.what == calc::part::month || e.what == calc::part::month_name; });
-}
-
 } // namespace
 
 void addLocaleForms(calc::locale_vocabulary &vocabulary)
@@ -44,17 +33,14 @@ void addLocaleForms(calc::locale_vocabulary &vocabulary)
         return;
     for (auto &form : listed(row->formats))
         vocabulary.formats.push_back(std::move(form));
-    // Windows' own day and month (LOCALE_SMONTHDAY), where it is already
-    // there, names the order digits without a year are read in; the table's
-    // first form, in digits, goes before it where it writes that order too,
-    // which it states plainly, and after it where it does not.
-    auto &withoutYear = vocabulary.formats_without_year;
-    const auto windows = withoutYear.size();
-    for (auto &form : listed(row->formats_without_year))
-        withoutYear.push_back(std::move(form));
-    if (windows > 0 && windows < withoutYear.size() && dayFirst(withoutYear.front()) == dayFirst(withoutYear[windows]))
-        std::rotate(withoutYear.begin(), withoutYear.begin() + static_cast<std::ptrdiff_t>(windows),
-                    withoutYear.begin() + static_cast<std::ptrdiff_t>(windows) + 1);
+    // The first decides how digits without a year are read: the table's day
+    // and month in digits, as the language writes them, before Windows' own
+    // (LOCALE_SMONTHDAY), which mostly names the month and may put it
+    // elsewhere ("M月d日" where Hong Kong writes "d/M"); but after it where ICU
+    // has no forms of the language and the table gives the root's ("MM-dd").
+    const auto withoutYear = listed(row->formats_without_year);
+    auto &to = vocabulary.formats_without_year;
+    to.insert(*row->locale ? to.begin() : to.end(), withoutYear.begin(), withoutYear.end());
     for (auto &form : listed(row->time_formats))
         vocabulary.time_formats.push_back(std::move(form));
     // The words before the time ("'lúc' {0} {1}"), and between it and the date.
