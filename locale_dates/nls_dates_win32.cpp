@@ -120,6 +120,9 @@ void addNlsDates(calc::locale_vocabulary &dates)
     // The short format of the user's calendar first: it decides how digits alone are read.
     for (const LCTYPE format : {LCTYPE{LOCALE_SSHORTDATE}, LCTYPE{LOCALE_SLONGDATE}})
         dates.formats.push_back(utf8(localeInfo(format)));
+    // A day and month without their year ("d MMMM"), whose order digits without a year may follow.
+    if (const auto monthDay = localeInfo(LOCALE_SMONTHDAY); !monthDay.empty())
+        dates.formats_without_year.push_back(utf8(monthDay));
     // Windows writes a time after a date with a space between them.
     for (const LCTYPE format : {LCTYPE{LOCALE_STIMEFORMAT}, LCTYPE{LOCALE_SSHORTTIME}})
         dates.time_formats.push_back(utf8(localeInfo(format)));

@@ -528,6 +528,18 @@ std::wstring writtenByWindows(WORD year, WORD month, WORD day, DWORD dateStyle, 
     return std::wstring(date) + L" " + time;
 }
 
+// A date as Windows writes it in the user's locale with the picture.
+std::wstring writtenAs(const calc::civil_date &d, const wchar_t *picture)
+{
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(d.year);
+    t.wMonth = static_cast<WORD>(d.month);
+    t.wDay = static_cast<WORD>(d.day);
+    wchar_t date[128]{};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &t, picture, date, 128, nullptr);
+    return date;
+}
+
 // This machine's local date, as calc numbers days.
 int localDay()
 {
@@ -559,6 +571,22 @@ std::vector<enter_case> casesOnDay(int today, CALID calendar)
         const std::wstring april20 = iso({calc::civil_from_days(today).year, 4, 20});
         cases.push_back({"without its year", L"20.04.", april20, entry::set_text, 2, enter_key::enter, none});
     }
+    // Swedish writes a day and month without their year day first, and its short date year first.
+    const calc::civil_date january7{calc::civil_from_days(today).year, 1, 7}, july1{january7.year, 7, 1};
+    if (userLocaleIs(L"sv-SE")) {
+        cases.push_back({"the day first without the year", L"7/1", iso(january7), entry::set_text, 2, enter_key::enter,
+                         none});
+        cases.push_back({"the month second without the year", iso(july1), L"1/7", entry::set_text, 1, enter_key::enter,
+                         none});
+    }
+    // A weekday before a day and month, as calendars write them: "Mi., 7.1.", "ons 7/1", "พ. 7 ม.ค.".
+    const wchar_t *weekdayFirst = userLocaleIs(L"de-DE") ? L"ddd, d.M."
+                                : userLocaleIs(L"sv-SE") ? L"ddd d/M"
+                                : calendar == CAL_THAI   ? L"ddd d MMM"
+                                                         : nullptr;
+    if (weekdayFirst)
+        cases.push_back({"a weekday before a day and month", writtenAs(january7, weekdayFirst), iso(january7),
+                         entry::set_text, 2, enter_key::enter, none});
     if (calendar == 22 /* CAL_PERSIAN */) {
         const auto d = calc::date_from_days(calc::calendar::persian, today);
         cases.push_back({"the day after tomorrow", L"\u067e\u0633\u200c\u0641\u0631\u062f\u0627", day(2),
@@ -623,7 +651,7 @@ void checkEnter(const form &f)
     // Dates in the locale's own words are dates only in that locale, and U.S.
     // English reads digits month first. Years are in the user's own calendar,
     // here against an ISO date, which stays Gregorian; eras decide.
-    const bool german = userLocaleIs(L"de-DE"), english = userLocaleIs(L"en-US");
+    const bool german = userLocaleIs(L"de-DE"), english = userLocaleIs(L"en-US"), swedish = userLocaleIs(L"sv-SE");
     const auto in_german = german ? jan_to_mar : std::vector<std::wstring>{};
     const CALID calendar = userCalendar();
     // Wine writes dates in the Gregorian calendar whatever the user's is.
@@ -636,6 +664,20 @@ void checkEnter(const form &f)
                              entry::set_text, 1, enter_key::enter, in_german}},
         {german || english, {"German digits", L"15.01.2004", L"20.03.2004", entry::set_text, 2, enter_key::enter,
                              in_german}},
+        {german || english, {"German weekdays before digits", L"Do., 15.01.2004 14:30", L"Sa., 20.03.2004",
+                             entry::set_text, 1, enter_key::enter, in_german}},
+        {german || english, {"a German weekday not the date's own", L"Fr., 15.01.2004", L"20.03.2004",
+                             entry::set_text, 2, enter_key::enter, {}}},
+        {german || english, {"the German hour's word", L"15.01.2004 14 Uhr", L"20.03.2004 14 Uhr", entry::set_text, 1,
+                             enter_key::enter, in_german}},
+        {german || english, {"German words around a date and its hour", L"am 15.01.2004 um 14 Uhr",
+                             L"20.03.2004, 14:30 Uhr", entry::set_text, 2, enter_key::enter, in_german}},
+        {swedish, {"a Swedish weekday before an ISO date", L"torsdag, 2004-01-15", L"l\u00f6rdag, 2004-03-20",
+                   entry::set_text, 1, enter_key::enter, jan_to_mar}},
+        {swedish, {"Swedish words around a date and its hour", L"den 15 januari 2004 kl. 14:30", L"2004-03-20",
+                   entry::set_text, 2, enter_key::enter, jan_to_mar}},
+        {swedish, {"the first of a month as a Swedish ordinal", L"2004-01-15", L"1:a februari 2004", entry::set_text, 1,
+                   enter_key::enter, {L"17", L"2", L"0", L"0"}}},
         {calendar == CAL_THAI,
          {"Buddhist digits", L"15/1/2547", L"2004-03-20", entry::set_text, 1, enter_key::enter, jan_to_mar}},
         {calendar == CAL_THAI,
