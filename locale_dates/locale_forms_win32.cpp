@@ -43,10 +43,14 @@ void addLocaleForms(calc::locale_vocabulary &vocabulary)
     to.insert(*row->locale ? to.begin() : to.end(), withoutYear.begin(), withoutYear.end());
     for (auto &form : listed(row->time_formats))
         vocabulary.time_formats.push_back(std::move(form));
-    // The words before the time ("'lúc' {0} {1}"), and between it and the date.
-    for (const std::string_view join : listed(row->time_first_joins)) {
+    // The words between the date and the time, and after it ("{1} 'um' {0}"); or
+    // before the time written first, and between it and the date ("'lúc' {0} {1}").
+    for (const std::string_view join : listed(row->joins)) {
         const auto time = join.find("{0}"), date = join.find("{1}");
-        vocabulary.time_first_joins.emplace_back(join.substr(0, time), join.substr(time + 3, date - time - 3));
+        if (date < time)
+            vocabulary.time_joins.emplace_back(join.substr(date + 3, time - date - 3), join.substr(time + 3));
+        else
+            vocabulary.time_first_joins.emplace_back(join.substr(0, time), join.substr(time + 3, date - time - 3));
     }
     if (*row->first_day)
         vocabulary.day_ordinals.emplace_back(lowerCasedForDates(utf16(row->first_day)), 1);
